@@ -1,0 +1,24 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/GameState.h"
+#include "media/DataFolder.h"
+#include "media/Music.h"
+#include "platform/Platform.h"
+
+namespace quenna {
+
+class MainForm;
+
+// The services every window of the game is built with. The game object owns them all.
+struct GameContext {
+  Platform& platform;
+  const DataFolder& data;
+  Music& music;
+  GameState& state;
+  // Where the player may write: saved games and the "HighScores" file.
+  std::filesystem::path userFolder;
+};
+
+}  // namespace quenna

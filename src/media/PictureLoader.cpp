@@ -1,0 +1,118 @@
+#include "media/PictureLoader.h"
+
+// libjpeg's header needs size_t and FILE declared before it.
+#include <cstdio>
+#include <jpeglib.h>
+
+#include <algorithm>
+#include <cctype>
+#include <csetjmp>
+#include <cstring>
+#include <fstream>
+#include <string>
+
+#include "platform/GameError.h"
+
+namespace quenna {
+namespace {
+
+// libjpeg's default error handler ends the process. Ours keeps the message and jumps
+// back to Decode, whose frame holds only plain C data, and Decode reports it.
+struct JpegErrors {
+  jpeg_error_mgr manager;
+  std::jmp_buf jump;
+  char message[JMSG_LENGTH_MAX];
+};
+
+[[noreturn]] void ExitWithMessage(j_common_ptr info) {
+  auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+  (*info->err->format_message)(info, errors->message);
+  std::longjmp(errors->jump, 1);
+}
+
+// Warnings ("Premature end of JPEG file") are not errors: the picture shows what
+// was there, as the game has always done.
+void IgnoreWarning(j_common_ptr) {}
+
+// Converts an Adobe CMYK row (stored inverted) to RGB in place-safe order.
+void CmykRowToRgb(const JSAMPLE* cmyk, std::uint8_t* rgb, JDIMENSION width) {
+  for (JDIMENSION x = 0; x < width; ++x) {
+    const int k = cmyk[4 * x + 3];
+    rgb[3 * x + 0] = static_cast<std::uint8_t>(cmyk[4 * x + 0] * k / 255);
+    rgb[3 * x + 1] = static_cast<std::uint8_t>(cmyk[4 * x + 1] * k / 255);
+    rgb[3 * x + 2] = static_cast<std::uint8_t>(cmyk[4 * x + 2] * k / 255);
+  }
+}
+
+// Returns false with errors->message set when libjpeg rejects the data. Between the
+// setjmp and any longjmp this frame holds nothing with a destructor.
+bool Decode(const std::uint8_t* bytes, std::size_t size, QImage* out, JpegErrors* errors,
+            std::vector<JSAMPLE>* cmykRow) {
+  jpeg_decompress_struct info;
+  std::memset(&info, 0, sizeof info);
+  info.err = jpeg_std_error(&errors->manager);
+  errors->manager.error_exit = ExitWithMessage;
+  errors->manager.output_message = IgnoreWarning;
+  if (setjmp(errors->jump) != 0) {
+    jpeg_destroy_decompress(&info);  // safe on a half-created decompressor
+    return false;
+  }
+  jpeg_create_decompress(&info);
+  jpeg_mem_src(&info, bytes, static_cast<unsigned long>(size));
+  jpeg_read_header(&info, TRUE);
+  const bool grey = info.num_components == 1;
+  const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+  info.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : JCS_RGB);
+  jpeg_start_decompress(&info);
+
+  *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
+                grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+  if (out->isNull()) {
+    std::snprintf(errors->message, sizeof errors->message, "Picture too large (%u x %u)",
+                  info.output_width, info.output_height);
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
+  if (cmyk) cmykRow->resize(static_cast<std::size_t>(info.output_width) * 4);
+  while (info.output_scanline < info.output_height) {
+    std::uint8_t* target = out->scanLine(static_cast<int>(info.output_scanline));
+    JSAMPROW row = cmyk ? cmykRow->data() : target;
+    jpeg_read_scanlines(&info, &row, 1);
+    if (cmyk) CmykRowToRgb(cmykRow->data(), target, info.output_width);
+  }
+  jpeg_finish_decompress(&info);
+  jpeg_destroy_decompress(&info);
+  return true;
+}
+
+std::string LowerCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+}  // namespace
+
+QImage DecodeJpeg(const std::uint8_t* bytes, std::size_t size) {
+  JpegErrors errors{};
+  std::vector<JSAMPLE> cmykRow;
+  QImage picture;
+  if (!Decode(bytes, size, &picture, &errors, &cmykRow)) throw GameError(errors.message);
+  return picture;
+}
+
+QImage LoadPicture(const std::filesystem::path& file) {
+  std::string extension = file.extension().string();
+  if (!extension.empty()) extension.erase(0, 1);
+  const std::string lower = LowerCase(extension);
+  if (lower != "jpg" && lower != "jpeg") {
+    throw GameError("Unknown picture file extension (." + extension + ")");
+  }
+  std::ifstream stream(file, std::ios::binary);
+  if (!stream) throw GameError("Cannot open file " + file.string());
+  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(stream)),
+                                  std::istreambuf_iterator<char>());
+  return DecodeJpeg(bytes.data(), bytes.size());
+}
+
+}  // namespace quenna

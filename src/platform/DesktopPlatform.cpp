@@ -1,0 +1,125 @@
+#include "platform/DesktopPlatform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QEventLoop>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <chrono>
+
+namespace quenna {
+namespace {
+
+// "Saved games|*.sav" becomes Qt's "Saved games (*.sav)".
+QString QtFilter(const std::string& filter) {
+  const auto bar = filter.find('|');
+  if (bar == std::string::npos) return QString::fromStdString(filter);
+  return QString::fromStdString(filter.substr(0, bar)) + " (" +
+         QString::fromStdString(filter.substr(bar + 1)) + ")";
+}
+
+std::optional<std::filesystem::path> RunFileDialog(const FileDialogOptions& options,
+                                                   QFileDialog::AcceptMode mode) {
+  QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(options.title),
+                     QString::fromStdString(options.initialDirectory.string()),
+                     QtFilter(options.filter));
+  dialog.setAcceptMode(mode);
+  dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                     : QFileDialog::AnyFile);
+  // Linux names are case sensitive; the saved games are written as "*.sav".
+  QString suffix = QString::fromStdString(options.defaultExtension).toLower();
+  if (suffix.startsWith('.')) suffix.remove(0, 1);
+  dialog.setDefaultSuffix(suffix);
+  if (!options.overwritePrompt) dialog.setOption(QFileDialog::DontConfirmOverwrite);
+  if (!options.fileName.empty()) dialog.selectFile(QString::fromStdString(options.fileName));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return std::filesystem::path(dialog.selectedFiles().front().toStdString());
+}
+
+}  // namespace
+
+DesktopPlatform::DesktopPlatform() = default;
+DesktopPlatform::~DesktopPlatform() = default;
+
+std::int64_t DesktopPlatform::NowSeconds() {
+  using namespace std::chrono;
+  return duration_cast<seconds>(system_clock::now().time_since_epoch()).count();
+}
+
+void DesktopPlatform::Pause(int milliseconds) {
+  if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+void DesktopPlatform::ProcessMessages() { QApplication::processEvents(QEventLoop::AllEvents); }
+
+ScreenSize DesktopPlatform::Screen() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {1024, 768};
+  const QRect area = screen->geometry();
+  return {area.width(), area.height()};
+}
+
+void DesktopPlatform::ShowModal(QWidget& window) {
+  if (auto* dialog = qobject_cast<QDialog*>(&window)) {
+    dialog->exec();
+    return;
+  }
+  QPointer<QWidget> guard(&window);
+  window.setWindowModality(Qt::ApplicationModal);
+  window.show();
+  while (guard && guard->isVisible()) {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+}
+
+void DesktopPlatform::ErrorBox(const std::string& text) {
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
+                        QString::fromStdString(text));
+}
+
+std::optional<std::filesystem::path> DesktopPlatform::OpenFileName(
+    const FileDialogOptions& options) {
+  return RunFileDialog(options, QFileDialog::AcceptOpen);
+}
+
+std::optional<std::filesystem::path> DesktopPlatform::SaveFileName(
+    const FileDialogOptions& options) {
+  return RunFileDialog(options, QFileDialog::AcceptSave);
+}
+
+void DesktopPlatform::PlaySound(const std::filesystem::path& file, int flags) {
+  sound_.Play(file, (flags & kSoundAsync) == 0);
+}
+
+void DesktopPlatform::ShowHelp(const std::filesystem::path& file) {
+  // The help file is a small HTML page; a text browser shows it beside the game.
+  QFile source(QString::fromStdString(file.string()));
+  if (!source.open(QIODevice::ReadOnly)) {
+    ErrorBox("The help file could not be opened: " + file.string());
+    return;
+  }
+  if (!helpWindow_) {
+    helpWindow_ = std::make_unique<QDialog>(QApplication::activeWindow());
+    helpWindow_->setWindowTitle(QApplication::applicationDisplayName() + " - Help");
+    helpWindow_->resize(640, 560);
+    auto* layout = new QVBoxLayout(helpWindow_.get());
+    auto* browser = new QTextBrowser(helpWindow_.get());
+    browser->setObjectName("HelpBrowser");
+    browser->setOpenExternalLinks(false);
+    layout->addWidget(browser);
+  }
+  auto* browser = helpWindow_->findChild<QTextBrowser*>("HelpBrowser");
+  browser->setSearchPaths({QString::fromStdString(file.parent_path().string())});
+  browser->setHtml(QString::fromUtf8(source.readAll()));
+  helpWindow_->show();
+  helpWindow_->raise();
+}
+
+}  // namespace quenna

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/Platform.h"
+#include "platform/SdlSound.h"
+
+class QDialog;
+
+namespace quenna {
+
+// The real services: the system clock, Qt's event loop and dialogs, SDL sound.
+class DesktopPlatform : public Platform {
+ public:
+  DesktopPlatform();
+  ~DesktopPlatform() override;
+
+  std::int64_t NowSeconds() override;
+  void Pause(int milliseconds) override;
+  void ProcessMessages() override;
+  ScreenSize Screen() override;
+  void ShowModal(QWidget& window) override;
+  void ErrorBox(const std::string& text) override;
+  std::optional<std::filesystem::path> OpenFileName(const FileDialogOptions& options) override;
+  std::optional<std::filesystem::path> SaveFileName(const FileDialogOptions& options) override;
+  void PlaySound(const std::filesystem::path& file, int flags) override;
+  void ShowHelp(const std::filesystem::path& file) override;
+
+ private:
+  SdlSound sound_;
+  std::unique_ptr<QDialog> helpWindow_;
+};
+
+}  // namespace quenna

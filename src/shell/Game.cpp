@@ -1,0 +1,44 @@
+#include "shell/Game.h"
+
+#include "cards/TPlayCards.h"
+#include "core/RunHandler.h"
+#include "platform/GameError.h"
+#include "shell/TForm1.h"
+#include "store/THighScores.h"
+#include "store/TOption1.h"
+#include "store/TReminder.h"
+#include "store/TSaveFirst.h"
+#include "story/TIntro.h"
+#include "talk/TCloseUp.h"
+
+namespace quenna {
+
+Game::Game(Platform& platform, GamePaths paths)
+    : platform_(platform),
+      paths_(std::move(paths)),
+      data_(paths_.dataFolder),
+      music_(platform_, data_),
+      context_{platform_, data_, music_, state_, paths_.userFolder} {
+  // The grid file stays open for the whole run. Without it there is no game to play,
+  // so say where the game looked and stop.
+  if (!gridFile_.Open(data_.Resolve(kGridFileName))) {
+    throw GameError("The game's data could not be found. It should be in the folder " +
+                    data_.Root().string() + " (the file \"" + kGridFileName +
+                    "\" is missing there). Build the game's data or reinstall the game.");
+  }
+
+  form1_ = std::make_unique<TForm1>(*this, context_);
+  RunHandler(platform_, [this] { form1_->FormCreate(); });
+  QWidget* owner = form1_.get();
+  intro_ = std::make_unique<TIntro>(context_, *form1_, owner);
+  closeUp_ = std::make_unique<TCloseUp>(context_, *form1_, owner);
+  option1_ = std::make_unique<TOption1>(context_, *form1_, owner);
+  reminder_ = std::make_unique<TReminder>(context_, *form1_, owner);
+  saveFirst_ = std::make_unique<TSaveFirst>(context_, *form1_, owner);
+  playCards_ = std::make_unique<TPlayCards>(context_, *form1_, owner);
+  highScores_ = std::make_unique<THighScores>(context_, *form1_, owner);
+}
+
+Game::~Game() = default;
+
+}  // namespace quenna

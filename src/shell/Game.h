@@ -1,0 +1,76 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "core/GameContext.h"
+#include "core/GameState.h"
+#include "media/DataFolder.h"
+#include "media/Music.h"
+#include "platform/Platform.h"
+#include "scene/SceneFiles.h"
+
+namespace quenna {
+
+class TForm1;
+class TIntro;
+class TCloseUp;
+class TOption1;
+class TReminder;
+class TSaveFirst;
+class TPlayCards;
+class THighScores;
+
+struct GamePaths {
+  std::filesystem::path dataFolder;  // the pictures, sounds and texts
+  std::filesystem::path userFolder;  // saved games and "HighScores"
+};
+
+// One game program: the game state, its services and the eight windows, created in the
+// order the game has always created them. Windows reach one another through it, so a
+// test can build a fresh game as often as it likes.
+class Game {
+ public:
+  // Opens the scene grid file and creates the windows. Throws GameError when the data
+  // folder holds no game data.
+  Game(Platform& platform, GamePaths paths);
+  ~Game();
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  TForm1& Form1() { return *form1_; }
+  TIntro& Intro() { return *intro_; }
+  TCloseUp& CloseUp() { return *closeUp_; }
+  TOption1& Option1() { return *option1_; }
+  TReminder& Reminder() { return *reminder_; }
+  TSaveFirst& SaveFirst() { return *saveFirst_; }
+  TPlayCards& PlayCards() { return *playCards_; }
+  THighScores& HighScores() { return *highScores_; }
+
+  GameState& State() { return state_; }
+  Platform& Services() { return platform_; }
+  const DataFolder& Data() const { return data_; }
+  Music& Sounds() { return music_; }
+  SceneGridFile& GridFile() { return gridFile_; }
+  const GamePaths& Paths() const { return paths_; }
+
+ private:
+  Platform& platform_;
+  GamePaths paths_;
+  DataFolder data_;
+  GameState state_;
+  Music music_;
+  SceneGridFile gridFile_;
+  GameContext context_;
+  // Destroyed in reverse: the other windows go before the main window that parents them.
+  std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TIntro> intro_;
+  std::unique_ptr<TCloseUp> closeUp_;
+  std::unique_ptr<TOption1> option1_;
+  std::unique_ptr<TReminder> reminder_;
+  std::unique_ptr<TSaveFirst> saveFirst_;
+  std::unique_ptr<TPlayCards> playCards_;
+  std::unique_ptr<THighScores> highScores_;
+};
+
+}  // namespace quenna

@@ -1,0 +1,199 @@
+#pragma once
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/ClickableLabel.h"
+#include "core/GameContext.h"
+#include "core/MainForm.h"
+#include "media/PictureBox.h"
+#include "scene/SceneFiles.h"
+
+namespace quenna {
+
+class Game;
+
+// Tip modes of the right-hand panel.
+enum TipMode : int { kCoverTip = 1, kNoTalkTip = 2, kTalkTip = 3 };
+
+// The main window: the title screen, then the date book with its scene picture and the
+// black right-hand panel. It owns the game state (through the game object) and is the
+// window through which every other window reaches it.
+class TForm1 : public QMainWindow, public MainForm {
+  Q_OBJECT
+
+ public:
+  TForm1(Game& game, GameContext& context);
+  ~TForm1() override;
+
+  // Window events.
+  void FormCreate();
+  void FormActivate();
+  bool FormCloseQuery();
+  void FormClose();
+
+  // Start-up layout from the screen size, once.
+  void StartupLayout();
+
+  // Level table operations.
+  GameState& State() override { return state_; }
+  void UpdateLevels(std::int8_t column1, std::int8_t amount1, std::int8_t column2,
+                    std::int8_t amount2, std::int8_t column3, std::int8_t amount3,
+                    std::int8_t column4, std::int8_t amount4) override;
+  void NextLevel();
+  void ResetScore(int row) override;
+  void UpdateScores();
+  void ChangeCursor(int mode);
+
+  // Title screen, date book and the right-hand panel.
+  void Initialize(bool keepTab);
+  void Tips(int mode);
+  void TipsOnClick();
+  void ClearRight(int mode);
+  void About1Click();
+  void Image1Click();
+  void Exit1Click();
+
+  // Date book navigation and the flow of levels.
+  void DatesChange();
+  void NewRoom(int tab);
+  void PositionScreen(int tab);
+  void DateCaption();
+  void CoverClick();
+  void LevelEnd();
+  void GameEnd();
+  void StartgameClick();
+  void Intro1Click();
+  void Introduction1Click();
+  void New1Click();
+  void CardsOnClick();
+  void CardsOffClick();
+  void Score1Click();
+  void HighScore1Click();
+
+  // The scene picture and its texts.
+  void LookClick();
+  void TalkClick();
+  void Image2MouseDown(Qt::MouseButton button, int x, int y);
+  void Looks(int cell);
+  void ReadMessages();
+  void Read1Click();
+  void Narration();
+  void text1Click();
+  void VButtonClick();
+
+  // Conversations and their scoring.
+  void Talks(int cell);
+  void Meets(const std::string& picture, const std::string& file);
+  void CheckAnswers(std::int8_t questionOffset) override;
+  void MarkAnswers(std::int8_t question) override;
+  void FreeAnswers() override;
+  void CreditAnswer(int question, const std::string& virtueDigits) override;
+  void GetPoints(std::int8_t virtue);
+  void ExtraPoints();
+  void SetVirtue();
+  void VirtueOn();
+
+  // Saved games.
+  void SaveAs1Click() override;
+  void Open1Click();
+
+  // Pictures, sounds and help.
+  void DrawPic(std::string_view scenePicture);
+  void Playit(std::string_view soundFile, int flags);
+  void StopMusic();
+  void MusicONClick();
+  void MusicOFFClick();
+  void Contents1Click();
+
+  // Shows another window of the game modally; the main window is active again after.
+  void ShowModalWindow(QWidget& window);
+
+  // Controls, named as the window has always named them.
+  QLabel* phlabel = nullptr;
+  QLabel* phlabel2 = nullptr;
+  QTabBar* Dates = nullptr;
+  QFrame* TopPanel = nullptr;
+  QFrame* MainPanel = nullptr;
+  PictureBox* Image2 = nullptr;
+  QFrame* RightPanel = nullptr;
+  PictureBox* Narrator = nullptr;
+  PictureBox* Virtues = nullptr;
+  QLabel* Narrate1 = nullptr;
+  ClickableLabel* text1 = nullptr;
+  QLabel* Scores = nullptr;
+  QPlainTextEdit* Narr2 = nullptr;
+  QFrame* ControlPanel = nullptr;
+  QPushButton* Look = nullptr;
+  QPushButton* Talk = nullptr;
+  QPushButton* Read1 = nullptr;
+  QPushButton* VButton = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Level = nullptr;
+  QLabel* SLabel = nullptr;
+  QPushButton* Startgame = nullptr;
+  QPushButton* Intro1 = nullptr;
+  QFrame* About = nullptr;
+  PictureBox* Image1 = nullptr;
+
+  // Menu items.
+  QAction* Introduction1 = nullptr;
+  QAction* New1 = nullptr;
+  QAction* Open1 = nullptr;
+  QAction* SaveAs1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* CardsOff = nullptr;
+  QAction* CardsOn = nullptr;
+  QAction* MusicOFF = nullptr;
+  QAction* MusicON = nullptr;
+  QAction* Score1 = nullptr;
+  QAction* Contents1 = nullptr;
+  QAction* SearchforHelpOn1 = nullptr;
+  QAction* HowtoUseHelp1 = nullptr;
+  QAction* About1 = nullptr;
+  QAction* TipsOn = nullptr;
+  QAction* HighScore1 = nullptr;
+
+  // The screen the layout was made for, read once at start-up.
+  int ScreenHeight = 0;
+  int ScreenWidth = 0;
+
+  // State of the main window beside the game state.
+  std::string TextBuffer;  // narration, tips and level messages
+  std::vector<std::string> MessageText;  // the page's look messages, line n for cell value n
+  SceneGrid Grid{};
+  int CellSize = 30;
+  int ClickedCell = 0;
+  int NarrationLoaded = 0;
+  int Speaker = 0;
+  int TitleDone = 0;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildControls();
+  void BuildMenu();
+  // Connects a widget signal to a handler, behind the error guard.
+  void Guarded(const std::function<void()>& handler);
+  // Selects a tab of the date book without running DatesChange.
+  void SelectTab(int tab);
+
+  Game& game_;
+  GameContext& context_;
+  GameState& state_;
+};
+
+}  // namespace quenna

@@ -1,0 +1,53 @@
+// The level table operations of the main window: every change of points or levels
+// goes through here, and each ends by refreshing the total through the level list.
+#include "cards/TPlayCards.h"
+#include "core/WorldTables.h"
+#include "media/Cursors.h"
+#include "shell/Game.h"
+#include "shell/TForm1.h"
+#include "store/TOption1.h"
+
+namespace quenna {
+
+void TForm1::UpdateLevels(std::int8_t column1, std::int8_t amount1, std::int8_t column2,
+                          std::int8_t amount2, std::int8_t column3, std::int8_t amount3,
+                          std::int8_t column4, std::int8_t amount4) {
+  const int row = state_.CurrentLevel - 1;
+  LevelTable& table = state_.LevelTable;
+  table.Add(row, column1, amount1);
+  table.Add(row, column2, amount2);
+  table.Add(row, column3, amount3);
+  table.Add(row, column4, amount4);
+  table.Add(row, LevelTable::kProgressColumn, 1);
+  game_.Option1().ReadData(table, 56);
+  SLabel->setText(QString::number(state_.TotalScore));
+}
+
+void TForm1::NextLevel() {
+  state_.CurrentLevel = state_.LevelTable.FirstOpenLevel();
+  game_.PlayCards().CardRoundsDone = state_.CurrentLevel - 1;
+}
+
+void TForm1::ResetScore(int row) {
+  state_.LevelTable.ClearPoints(row);
+  NextLevel();
+  Level->setText(QString::number(state_.CurrentLevel));
+  game_.Option1().ReadData(state_.LevelTable, 56);
+  game_.PlayCards().DealCount = 99;
+  game_.PlayCards().CardRoundDone = 0;
+  SLabel->setText(QString::number(state_.TotalScore));
+}
+
+void TForm1::UpdateScores() {
+  Level->setText(QString::number(state_.CurrentLevel));
+  game_.Option1().ReadData(state_.LevelTable, 56);
+  SLabel->setText(QString::number(state_.TotalScore));
+  state_.VirtuesChanged = true;
+}
+
+void TForm1::ChangeCursor(int mode) {
+  state_.ActionMode = static_cast<std::int8_t>(mode);
+  Image2->setCursor(GameCursor(mode));
+}
+
+}  // namespace quenna

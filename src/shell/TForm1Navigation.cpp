@@ -1,0 +1,182 @@
+// Moving through the date book and from level to level.
+#include "cards/TPlayCards.h"
+#include "core/WorldTables.h"
+#include "media/Cursors.h"
+#include "shell/Game.h"
+#include "shell/TForm1.h"
+#include "store/THighScores.h"
+#include "store/TOption1.h"
+#include "store/TSaveFirst.h"
+#include "story/TIntro.h"
+
+namespace quenna {
+namespace {
+constexpr const char* kCoverHint = "Click on the book for playing cards";
+constexpr const char* kNextLevelInvitation =
+    "  Now please click on the cover to achieve the next level.";
+}  // namespace
+
+void TForm1::DatesChange() {
+  state_.GameSaved = false;
+  ClearRight(2);
+  const int tab = Dates->currentIndex();
+  if (tab == kCoverTab) {
+    ControlPanel->hide();
+    NewRoom(kCoverTab);
+    return;
+  }
+  ControlPanel->show();
+  ChangeCursor(state_.ActionMode);
+  NewRoom(tab);
+}
+
+void TForm1::NewRoom(int tab) {
+  const bool mayTalk = tab == state_.TaskTab || state_.TaskTab == kAnyTab;
+  state_.CurrentTab = static_cast<std::int8_t>(tab);
+  NarrationLoaded = 0;
+  if (ScreenHeight == 600) PositionScreen(tab);
+  if (tab == kCoverTab) {
+    DrawPic(ScreenHeight == 600 ? kCoverPicture600 : kDateTabs[0].scenePicture);
+    Image2->setCursor(GameCursor(kHandCursor));
+    Image2->setToolTip(kCoverHint);
+    Tips(kCoverTip);
+    return;
+  }
+  DrawPic(kDateTabs.at(static_cast<std::size_t>(tab)).scenePicture);
+  Tips(mayTalk ? kTalkTip : kNoTalkTip);
+  Image2->setToolTip({});
+  ReadMessages();
+}
+
+void TForm1::PositionScreen(int tab) {
+  const DateTab& page = kDateTabs.at(static_cast<std::size_t>(tab));
+  Image2->move(page.offsetLeft, page.offsetTop);
+}
+
+void TForm1::DateCaption() {
+  if (state_.CurrentTab == kCoverTab) return;
+  const DateTab& page = kDateTabs.at(static_cast<std::size_t>(state_.CurrentTab));
+  Narrate1->setText(QString::fromUtf8(page.dateCaption.data(), static_cast<int>(page.dateCaption.size())));
+}
+
+void TForm1::CoverClick() {
+  ClearRight(1);
+  TPlayCards& cards = game_.PlayCards();
+  if (state_.CardsDisabled == 1 && cards.CardRoundDone == 0) {
+    // With the card game off the level's progress is marked as if the game was won,
+    // and the card window goes straight to the task.
+    state_.LevelTable.Set(state_.CurrentLevel - 1, LevelTable::kProgressColumn, 3);
+    cards.CardRoundsDone += 1;
+    cards.CardRoundDone = 1;
+  }
+  ShowModalWindow(cards);
+}
+
+void TForm1::LevelEnd() {
+  if (state_.TaskDone == 0) return;
+  ClearRight(1);
+  SelectTab(kCoverTab);
+  NewRoom(kCoverTab);
+  state_.TaskTab = 0;
+  Talk->setEnabled(false);
+  Narrator->show();
+  ExtraPoints();
+  TextBuffer += kNextLevelInvitation;
+  state_.TaskVirtue = 0;
+  Scores->setText(QString::fromStdString(TextBuffer));
+  Scores->show();
+  game_.PlayCards().DealCount = 99;
+  game_.PlayCards().CardRoundDone = 0;
+  NextLevel();
+  UpdateScores();
+  ChangeCursor(kHandMode);
+  if (state_.CurrentLevel >= LevelTable::kLastLevelPlayed + 1) GameEnd();
+}
+
+void TForm1::GameEnd() {
+  Scores->setText("Congratulations on completing the game!");
+  Playit(Music::kTheme, kSoundAsync);
+  context_.platform.ProcessMessages();
+  context_.platform.Pause(500);
+  game_.Intro().SetUpEnd();
+  context_.platform.ProcessMessages();
+  ShowModalWindow(game_.Intro());
+  game_.HighScores().NewScore(state_.TotalScore);
+  ShowModalWindow(game_.HighScores());
+  Image2->LoadFromFile(context_.data.Resolve("quenna.jpg"));
+  context_.platform.ProcessMessages();
+  context_.platform.Pause(1000);
+  state_.GameStarted = false;
+  close();
+}
+
+void TForm1::StartgameClick() {
+  Initialize(true);
+  TitleDone = 1;
+}
+
+void TForm1::Intro1Click() {
+  Startgame->hide();
+  Intro1->hide();
+  game_.Intro().SetUpIntro();
+  ShowModalWindow(game_.Intro());
+  Startgame->show();
+  Intro1->show();
+}
+
+void TForm1::Introduction1Click() {
+  ClearRight(1);
+  game_.Intro().SetUpIntro();
+  ShowModalWindow(game_.Intro());
+  NewRoom(kCoverTab);
+  SelectTab(kCoverTab);
+  RightPanel->show();
+  Dates->show();
+}
+
+void TForm1::New1Click() {
+  int progress = state_.LevelTable.SumOfAllValues();
+  // A dealt card game counts as progress worth keeping, even without points.
+  if (progress == 0 && game_.PlayCards().TableNotDealt == 0) progress = 1;
+  if (progress == 0) {
+    state_.CurrentLevel = 1;
+    Initialize(true);
+    TitleDone = 1;
+    NewRoom(kCoverTab);
+    SelectTab(kCoverTab);
+    return;
+  }
+  if (progress > 1) {
+    TSaveFirst& prompt = game_.SaveFirst();
+    prompt.Tag = 0;
+    ShowModalWindow(prompt);
+    if (prompt.Tag == 0) return;
+    state_.LevelTable.Clear();
+    state_.AnsweredFlags.Clear();
+  }
+  NewRoom(kCoverTab);
+  SelectTab(kCoverTab);
+  ResetScore(1);
+  Virtues->LoadFromFile(context_.data.Resolve("virtues.jpg"));
+}
+
+void TForm1::CardsOffClick() {
+  CardsOn->setChecked(false);
+  CardsOff->setChecked(true);
+  state_.CardsDisabled = 1;
+}
+
+void TForm1::CardsOnClick() {
+  CardsOn->setChecked(true);
+  CardsOff->setChecked(false);
+  state_.CardsDisabled = 0;
+}
+
+void TForm1::Score1Click() {
+  game_.Option1().ReadData(state_.LevelTable, 56);
+  ShowModalWindow(game_.Option1());
+}
+
+void TForm1::HighScore1Click() { ShowModalWindow(game_.HighScores()); }
+
+}  // namespace quenna
