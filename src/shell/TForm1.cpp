@@ -298,12 +298,9 @@ void TForm1::StartupLayout() {
   TopPanel->setGeometry(0, TopPanel->y(), f(0.82), H);
   MainPanel->setGeometry(MainPanel->x(), 0, f(0.82), f(0.82));
   RightPanel->setGeometry(f(0.82), 0, W - MainPanel->width(), H);
-  // The control panel is aligned to the bottom of the right-hand panel: only its
-  // height counts, its top and width follow from the alignment.
-  const int controlHeight = f(0.3);
+  // The control panel spans the right-hand panel inside its bevel and reaches its bottom.
   const QRect inside = RightPanel->contentsRect();
-  ControlPanel->setGeometry(inside.left(), inside.bottom() + 1 - controlHeight, inside.width(),
-                            controlHeight);
+  ControlPanel->setGeometry(inside.left(), f(0.7), inside.width(), f(0.3));
   Narr2->setGeometry(Narr2->x(), f(0.23), RightPanel->width() - 20, f(0.4));
   Narrator->resize(f(0.2), f(0.2));
   Scores->setGeometry(Scores->x(), f(0.22), Narr2->width() - 20, Scores->height());
