@@ -70,7 +70,7 @@ void TForm1::BuildControls() {
   phlabel = MakeLabel("Varnel Games", client, TimesFont(96, true, true), kNavy);
   phlabel->setWordWrap(true);
   phlabel->setAlignment(Qt::AlignCenter);
-  phlabel->setGeometry(0, 40, 380, 280);
+  phlabel->setGeometry(0, 40, 360, 280);
   phlabel2 = MakeLabel("Quenna 2:   Orn Hollin Adventure", client, TimesFont(29, true), kNavy);
   phlabel2->setWordWrap(true);
   phlabel2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -81,6 +81,15 @@ void TForm1::BuildControls() {
   Dates->setExpanding(false);
   Dates->setDrawBase(false);
   for (const DateTab& tab : kDateTabs) Dates->addTab(QString::fromUtf8(tab.tabCaption.data(), static_cast<int>(tab.tabCaption.size())));
+  // Fifteen tabs share the width of the book; narrow padding keeps them all in view.
+  Dates->setStyleSheet(
+      "QTabBar::tab { background: #d9ccae; color: black; border: 1px solid #6e5a3c;"
+      " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px;"
+      " padding: 2px 5px; margin-right: 1px; min-width: 24px; }"
+      "QTabBar::tab:selected { background: #fff8e6; font-weight: bold; }"
+      "QTabBar::tab:hover:!selected { background: #eadfc4; }");
+  Dates->setUsesScrollButtons(false);
+  Dates->setElideMode(Qt::ElideNone);
   Dates->setGeometry(0, 3, 644, 193);
   Dates->hide();
   connect(Dates, &QTabBar::currentChanged, this, [this] { Guarded([this] { DatesChange(); }); });
@@ -192,6 +201,12 @@ void TForm1::BuildControls() {
   Image1->SetPicture(AboutPicture());
   Image1->setCursor(Qt::PointingHandCursor);
   connect(Image1, &PictureBox::Clicked, this, [this] { Guarded([this] { Image1Click(); }); });
+
+  // Shown by Read, Look and Virtues; the tips show the portrait and the tip text.
+  for (QWidget* transient : {static_cast<QWidget*>(Narrate1), static_cast<QWidget*>(Narr2),
+                             static_cast<QWidget*>(text1), static_cast<QWidget*>(Virtues)}) {
+    transient->hide();
+  }
 
   phlabel->lower();
   phlabel2->lower();
