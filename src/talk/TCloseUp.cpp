@@ -36,6 +36,8 @@ ClickableLabel* MakeLink(QWidget* parent, int top, int height) {
   link->setTextFormat(Qt::PlainText);
   link->setWordWrap(true);
   link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The links reach the window's right edge; their text stops short of it.
+  link->setContentsMargins(0, 0, 8, 0);
   link->setGeometry(392, top, 233, height);
   link->hide();
   return link;
