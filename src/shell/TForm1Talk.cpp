@@ -6,15 +6,56 @@
 #include "shell/Game.h"
 #include "shell/TForm1.h"
 #include "store/TOption1.h"
+#include "talk/Dialogue.h"
+#include "talk/Roster.h"
 #include "talk/TCloseUp.h"
+#include "talk/VirtueChart.h"
 
 namespace quenna {
+namespace {
 
-void TForm1::Talks(int cell) { (void)cell; }
+constexpr int kPointsPerVirtue = 4;
+constexpr int kBonusPoints = 20;
+// Added to TaskVirtue once the level's bonus is earned, taken off again by the level end.
+constexpr int kBonusEarned = 100;
+constexpr int kMeetingPause = 1000;
+
+// Keeps a window disabled for as long as it lives, and enables it again however the
+// scope is left, a picture that fails to load included.
+class DisabledWhile {
+ public:
+  explicit DisabledWhile(QWidget& window) : window_(window) { window_.setEnabled(false); }
+  ~DisabledWhile() { window_.setEnabled(true); }
+  DisabledWhile(const DisabledWhile&) = delete;
+  DisabledWhile& operator=(const DisabledWhile&) = delete;
+
+ private:
+  QWidget& window_;
+};
+
+}  // namespace
+
+void TForm1::Talks(int cell) {
+  Speaker = state_.CurrentTab;
+  if (!MayTalkOn(state_.TaskTab, state_.CurrentTab)) return;
+  // A cell beyond the grid (a picture wider than the grid) has nobody there.
+  if (cell < 0 || cell >= kGridCells) return;
+  const RosterRow* person = FindRosterRow(state_.CurrentTab, Grid[static_cast<std::size_t>(cell)]);
+  if (person == nullptr) return;
+  Speaker = person->speaker;
+  Meets(std::string(person->picture), std::string(person->dialogue));
+  if (state_.TaskDone == 0) return;
+  LevelEnd();
+}
 
 void TForm1::Meets(const std::string& picture, const std::string& file) {
-  (void)picture;
-  (void)file;
+  const std::string title = MeetsTitle(state_.TaskVirtue);
+  context_.platform.ProcessMessages();
+  const DisabledWhile disabled(*this);
+  context_.platform.Pause(kMeetingPause);
+  TCloseUp& closeUp = game_.CloseUp();
+  closeUp.setWindowTitle(QString::fromStdString(title));
+  closeUp.CharacterTalks(picture, file);
 }
 
 void TForm1::CheckAnswers(std::int8_t questionOffset) {
@@ -29,52 +70,63 @@ void TForm1::MarkAnswers(std::int8_t question) {
   state_.AnsweredFlags.SetMark(Speaker, question, state_.CurrentLevel);
 }
 
-void TForm1::FreeAnswers() { state_.AnsweredFlags.FreeLevel(state_.CurrentLevel); }
+void TForm1::FreeAnswers() {
+  state_.AnsweredFlags.FreeLevel(state_.CurrentLevel);
+}
 
 void TForm1::CreditAnswer(int question, const std::string& virtueDigits) {
-  (void)question;
-  (void)virtueDigits;
+  MarkAnswers(static_cast<std::int8_t>(question));
+  const auto virtues = CreditedVirtues(virtueDigits);
+  // An unknown digit credits nothing: its column gets 0 points.
+  std::array<std::int8_t, dialogue::kVirtuesPerQuestion> columns{};
+  std::array<std::int8_t, dialogue::kVirtuesPerQuestion> amounts{};
+  for (std::size_t i = 0; i < virtues.size(); ++i) {
+    if (virtues[i] == 0) continue;
+    GetPoints(static_cast<std::int8_t>(virtues[i]));
+    columns[i] = static_cast<std::int8_t>(virtues[i] - 1);
+    amounts[i] = kPointsPerVirtue;
+  }
+  UpdateLevels(columns[0], amounts[0], columns[1], amounts[1], columns[2], amounts[2], columns[3],
+               amounts[3]);
 }
 
 void TForm1::GetPoints(std::int8_t virtue) {
   if (virtue != state_.TaskVirtue) return;
-  state_.TaskVirtue += 100;
-  state_.LevelTable.Add(state_.CurrentLevel - 1, virtue - 1, 20);
+  state_.TaskVirtue += kBonusEarned;
+  state_.LevelTable.Add(state_.CurrentLevel - 1, virtue - 1, kBonusPoints);
   game_.Option1().ReadData(state_.LevelTable, 56);
   SLabel->setText(QString::number(state_.TotalScore));
 }
 
 void TForm1::ExtraPoints() {
-  if (state_.TaskVirtue < 100) {
+  if (state_.TaskVirtue < kBonusEarned) {
     TextBuffer = "Congratulations on completing the level.  No bonus points were earned.";
     return;
   }
   Playit(Music::kBonus, kSoundAsync);
   TextBuffer = "Congratulations! This question earned bonus points for ";
-  state_.TaskVirtue -= 100;
+  state_.TaskVirtue -= kBonusEarned;
   SetVirtue();
 }
 
-void TForm1::SetVirtue() { TextBuffer += VirtueName(state_.TaskVirtue); }
+void TForm1::SetVirtue() {
+  TextBuffer += VirtueName(state_.TaskVirtue);
+}
 
 void TForm1::VirtueOn() {
   ClearRight(0);
   Virtues->show();
   if (!state_.VirtuesChanged) return;
   state_.VirtuesChanged = false;
-  std::array<int, LevelTable::kColumns> totals{};
-  for (int row = 0; row < LevelTable::kRows; ++row) {
-    for (int column = 0; column < LevelTable::kColumns; ++column) {
-      totals[static_cast<std::size_t>(column)] += state_.LevelTable.Value(row, column);
-    }
-  }
+  const auto totals = VirtueTotals(state_.LevelTable);
   const QImage gold = LoadPicture(context_.data.Resolve("gold.jpg"));
   {
+    // The bars go on top of what the chart shows; only reloading the chart clears them.
     QPainter painter(&Virtues->Canvas());
-    for (int x = 147; x <= 246; ++x) {
-      const int i = 2 * (x - 147);
-      for (int k = 0; k < kVirtueCount; ++k) {
-        if (i < totals[static_cast<std::size_t>(k)]) painter.drawImage(x, 16 + 24 * k, gold);
+    for (int k = 0; k < kVirtueCount; ++k) {
+      const int steps = BarSteps(totals[static_cast<std::size_t>(k)]);
+      for (int step = 0; step < steps; ++step) {
+        painter.drawImage(virtuechart::kBarLeft + step, virtuechart::RowTop(k), gold);
       }
     }
   }

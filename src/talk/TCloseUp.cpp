@@ -1,29 +1,262 @@
 #include "talk/TCloseUp.h"
 
 #include "core/MainForm.h"
+#include "core/WidgetStyle.h"
+#include "media/Cursors.h"
+#include "talk/Conversation.h"
 
 namespace quenna {
+namespace {
+
+constexpr int kClientWidth = 625;
+constexpr int kClientHeight = 420;
+// Screens taller than this get the tall layout: a higher window, larger link text.
+constexpr int kTallScreen = 800;
+constexpr int kTallClientHeight = 700;
+constexpr int kTallTextPoints = 11;
+
+const QColor kLinkColor(0, 0, 255);
+const QColor kGreyedLinkColor(128, 128, 128);
+
+QString Text(const std::string& line) {
+  return QString::fromLatin1(line.data(), static_cast<int>(line.size()));
+}
+
+ClickableLabel* MakeLink(QWidget* parent, int top, int height) {
+  auto* link = new ClickableLabel(parent);
+  QFont font = TimesFont(13, true);
+  font.setUnderline(true);
+  link->setFont(font);
+  QPalette palette = link->palette();
+  palette.setColor(QPalette::Active, QPalette::WindowText, kLinkColor);
+  palette.setColor(QPalette::Inactive, QPalette::WindowText, kLinkColor);
+  // An answered question's link is greyed.
+  palette.setColor(QPalette::Disabled, QPalette::WindowText, kGreyedLinkColor);
+  link->setPalette(palette);
+  link->setTextFormat(Qt::PlainText);
+  link->setWordWrap(true);
+  link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // The links reach the window's right edge; their text stops short of it.
+  link->setContentsMargins(0, 0, 8, 0);
+  link->setGeometry(392, top, 233, height);
+  link->hide();
+  return link;
+}
+
+QPushButton* MakeButton(const QString& caption, QWidget* parent, int left) {
+  auto* button = new QPushButton(caption, parent);
+  button->setFont(TimesFont(13));
+  button->setGeometry(left, 389, 75, 25);
+  button->setAutoDefault(false);
+  return button;
+}
+
+}  // namespace
 
 TCloseUp::TCloseUp(GameContext& context, MainForm& main, QWidget* parent)
     : GameDialog(context.platform, parent), context_(context), main_(main) {
-  setFixedSize(625, 420);
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFont(TimesFont(13));
+  SetBackground(this, Qt::white);
+
   Image1 = new PictureBox(this);
   Image1->setGeometry(8, 3, 380, 380);
+  Image1->SetAutoSize(true);
+  Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+
   Talk1 = new QLabel(this);
-  A = new QLabel(this);
-  B = new QLabel(this);
-  C = new QLabel(this);
-  Next1 = new QPushButton("Next >>", this);
-  Exit1 = new QPushButton("&Exit", this);
+  Talk1->setFont(TimesFont(16));
+  SetTextColor(Talk1, Qt::black);
+  Talk1->setTextFormat(Qt::PlainText);
+  Talk1->setWordWrap(true);
+  Talk1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Talk1->setGeometry(424, 24, 176, 361);
+
+  A = MakeLink(this, 184, 65);
+  B = MakeLink(this, 250, 65);
+  C = MakeLink(this, 336, 100);
+  connect(A, &ClickableLabel::Clicked, this, [this] { Guarded([this] { AClick(); }); });
+  connect(B, &ClickableLabel::Clicked, this, [this] { Guarded([this] { BClick(); }); });
+  connect(C, &ClickableLabel::Clicked, this, [this] { Guarded([this] { CClick(); }); });
+
+  Exit1 = MakeButton("&Exit", this, 81);
+  Next1 = MakeButton("Next >>", this, 232);
+  OnClick(Next1, &TCloseUp::Next1Click);
   OnClick(Exit1, &TCloseUp::Exit1Click);
+
+  FormCreate();
+}
+
+void TCloseUp::FormCreate() {
+  const ScreenSize screen = context_.platform.Screen();
+  int height = kClientHeight;
+  if (screen.height > kTallScreen) {
+    height = kTallClientHeight;
+    for (QLabel* label :
+         {Talk1, static_cast<QLabel*>(A), static_cast<QLabel*>(B), static_cast<QLabel*>(C)}) {
+      SetPointSize(label, kTallTextPoints);
+    }
+    A->move(A->x(), 220);
+    B->move(B->x(), 360);
+    C->move(C->x(), 500);
+  }
+  // Each link reaches down to the next, so a long caption wraps into the gap.
+  A->resize(A->width(), B->y() - A->y());
+  B->resize(B->width(), C->y() - B->y());
+  setFixedSize(kClientWidth, height);
+  move((screen.width - kClientWidth) / 2, (screen.height - height) / 2);
 }
 
 void TCloseUp::CharacterTalks(const std::string& picture, const std::string& file) {
-  (void)file;
+  DialogueLine = 0;
+  DialogueFile = file;
+  Dialogue = DialogueText::Read(context_.data.Resolve(file));
+  DialoguePicture = picture;
   Image1->LoadFromFile(context_.data.Resolve(picture));
+  context_.platform.ProcessMessages();
+  ShowNextLine(Talk1);
+  Next1->setEnabled(true);
+  Next1->setText("Next >>");
+  Exit1->setText("&Exit");
+  Next1->setFocus();
+  // The main window is disabled for the whole conversation; as a window of its own
+  // this one stays usable all the same.
+  setEnabled(true);
   context_.platform.ShowModal(*this);
 }
 
-void TCloseUp::Exit1Click() { Close(); }
+void TCloseUp::FormActivate() {
+  main_.State().TaskDone = 0;
+  SetLinksEnabled(true);
+  Next1->setEnabled(true);
+  Exit1->setEnabled(true);
+}
+
+void TCloseUp::FormClose() {
+  ConversationStage = conversation::kTopicMenu;
+  SetLinksVisible(false);
+}
+
+void TCloseUp::Next1Click() {
+  if (DialogueLine > conversation::kLastKeyLine) {
+    Close();
+    return;
+  }
+  Next1->setText("Next >>");
+  ShowNextLine(Talk1);
+  if (DialogueLine == dialogue::kFirstTopicLink) {
+    GetLink(A);
+    GetLink(B);
+    GetLink(C);
+    Next1->setEnabled(false);
+  }
+  if (DialogueLine > 1) Exit1->setText("<< Back");
+  if (DialogueLine > conversation::kLastQuestionLine) Next1->setEnabled(false);
+}
+
+void TCloseUp::GetLink(QLabel* label) {
+  ShowNextLine(label);
+  label->setCursor(GameCursor(kHandCursor));
+  label->show();
+}
+
+void TCloseUp::ShowAnswers(std::int8_t questionOffset) {
+  main_.CheckAnswers(questionOffset);
+  if (conversation::IsAnswerChoice(ConversationStage)) SetLinksEnabled(true);
+  ShowLines(DialogueLine);
+}
+
+void TCloseUp::AClick() {
+  LinkClick(1);
+}
+void TCloseUp::BClick() {
+  LinkClick(2);
+}
+void TCloseUp::CClick() {
+  LinkClick(3);
+}
+
+void TCloseUp::LinkClick(int link) {
+  const LinkStep step = StepForLink(ConversationStage, link);
+  if (step.kind == LinkStep::Kind::kOpen) {
+    ConversationStage = step.stage;
+    DialogueLine += step.lineAdvance;
+  } else if (step.kind == LinkStep::Kind::kAnswer) {
+    GetAnswer(step.letter, dialogue::KeyLine(step.question));
+  }
+  if (DialogueLine > conversation::kLastQuestionLine) {
+    for (QLabel* label : {A, B, C}) label->clear();
+  } else {
+    ShowAnswers(static_cast<std::int8_t>(MenuQuestionOffset(ConversationStage)));
+  }
+}
+
+void TCloseUp::GetAnswer(char letter, int keyLine) {
+  Exit1->setEnabled(false);
+  Next1->setEnabled(true);
+  Next1->setFocus();
+  const int question = keyLine - dialogue::kFirstKeyLine;
+  const std::string& key = Dialogue.Line(keyLine);
+  // One answer per conversation: the links now stay blank and take no further answer.
+  ConversationStage = conversation::kAnswerGiven;
+  if (IsCorrectAnswer(key, letter)) {
+    Talk1->setText(Text(key));
+    DialogueLine = conversation::kAfterReplyLine;
+    main_.State().TaskDone = 1;
+    main_.CreditAnswer(question, Dialogue.Line(dialogue::DigitLine(question)));
+  } else {
+    DialogueLine = dialogue::kWrongReplyLine;
+    ShowNextLine(Talk1);
+    main_.State().TaskDone = 0;
+  }
+}
+
+void TCloseUp::Exit1Click() {
+  const BackStep step = StepForBack(DialogueLine, ConversationStage);
+  ConversationStage = step.stage;
+  switch (step.kind) {
+    case BackStep::Kind::kTopicMenu:
+      SetLinksEnabled(true);
+      ShowLines(step.firstLine);
+      break;
+    case BackStep::Kind::kShowMenu:
+      ShowLines(step.firstLine);
+      break;
+    case BackStep::Kind::kPreviousPage:
+      if (step.leavesTopicMenu) {
+        SetLinksVisible(false);
+        Next1->setEnabled(true);
+      }
+      DialogueLine = step.firstLine;
+      ShowNextLine(Talk1);
+      if (step.firstPage) Exit1->setText("&Exit");
+      break;
+    case BackStep::Kind::kClose:
+      Close();
+      break;
+  }
+}
+
+void TCloseUp::ShowNextLine(QLabel* label) {
+  label->setText(Text(Dialogue.Line(DialogueLine)));
+  ++DialogueLine;
+}
+
+void TCloseUp::ShowLines(int first) {
+  DialogueLine = first;
+  ShowNextLine(Talk1);
+  ShowNextLine(A);
+  ShowNextLine(B);
+  ShowNextLine(C);
+}
+
+void TCloseUp::SetLinksEnabled(bool enabled) {
+  for (QLabel* label : {A, B, C}) label->setEnabled(enabled);
+}
+
+void TCloseUp::SetLinksVisible(bool visible) {
+  for (QLabel* label : {A, B, C}) label->setVisible(visible);
+}
 
 }  // namespace quenna
