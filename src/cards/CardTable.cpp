@@ -11,9 +11,13 @@ SecondsRandom::SecondsRandom(std::int64_t seedSeconds)
     : engine_(static_cast<std::minstd_rand::result_type>(seedSeconds)) {}
 
 // minstd yields 1 .. 2^31 - 2, which fits an int and is never negative.
-int SecondsRandom::Next() { return static_cast<int>(engine_()); }
+int SecondsRandom::Next() {
+  return static_cast<int>(engine_());
+}
 
-bool IsGap(const CardCode& code) { return code == kGap; }
+bool IsGap(const CardCode& code) {
+  return code == kGap;
+}
 
 int RankOf(char rank) {
   const auto at = kRankCharacters.find(rank);
@@ -26,8 +30,12 @@ char NextRank(char rank) {
   return kRankCharacters[static_cast<std::size_t>(value)];
 }
 
-int RowOf(int slot) { return slot / kTableColumns; }
-int ColumnOf(int slot) { return slot % kTableColumns; }
+int RowOf(int slot) {
+  return slot / kTableColumns;
+}
+int ColumnOf(int slot) {
+  return slot % kTableColumns;
+}
 
 Slots OrderedLayout() {
   Slots layout;
@@ -93,8 +101,9 @@ int RowCheck(const Slots& layout, int rowStart) {
 
 RowRuns RowStatus(const Slots& layout) {
   RowRuns runs{};
-  for (int row = 0; row < kTableRows; ++row) runs[static_cast<std::size_t>(row)] =
-      RowCheck(layout, row * kTableColumns);
+  for (int row = 0; row < kTableRows; ++row) {
+    runs[static_cast<std::size_t>(row)] = RowCheck(layout, row * kTableColumns);
+  }
   return runs;
 }
 

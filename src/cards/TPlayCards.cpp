@@ -107,6 +107,9 @@ TPlayCards::TPlayCards(GameContext& context, MainForm& main, QWidget* parent)
   RLabel = MakeLabel("0", 206, 398, 19, Qt::white, client);
   Label2 = MakeLabel("Total Points:", 436, 398, 18, Qt::red, client);
   Points = MakeLabel("", 552, 398, 18, Qt::white, client);
+  // Only a deal shows the counters; the task given without a card game shows none.
+  RLabel->hide();
+  Points->hide();
 
   OrnTalks = new QLabel(client);
   OrnTalks->setGeometry(416, 134, 185, 251);
@@ -121,7 +124,9 @@ TPlayCards::TPlayCards(GameContext& context, MainForm& main, QWidget* parent)
   OnClick(Continue, &TPlayCards::ContinueClick);
 }
 
-int TPlayCards::SlotX(int slot) { return ColumnOf(slot) * 45 + 5; }
+int TPlayCards::SlotX(int slot) {
+  return ColumnOf(slot) * 45 + 5;
+}
 
 int TPlayCards::SlotY(int slot) {
   if (slot > 27) return 280;
@@ -183,7 +188,9 @@ void TPlayCards::NewDeck() {
   quenna::NewDeck(Cards, stride);
 }
 
-void TPlayCards::Shuffle() { quenna::Shuffle(Cards, context_.platform.NowSeconds()); }
+void TPlayCards::Shuffle() {
+  quenna::Shuffle(Cards, context_.platform.NowSeconds());
+}
 
 void TPlayCards::DealCardsClick() {
   HideHint();
@@ -280,9 +287,15 @@ void TPlayCards::RedealClick() {
   Redeal->setEnabled(false);
 }
 
-void TPlayCards::Easy1Click() { SetSkill(Easy1); }
-void TPlayCards::Medium1Click() { SetSkill(Medium1); }
-void TPlayCards::Difficult1Click() { SetSkill(Difficult1); }
+void TPlayCards::Easy1Click() {
+  SetSkill(Easy1);
+}
+void TPlayCards::Medium1Click() {
+  SetSkill(Medium1);
+}
+void TPlayCards::Difficult1Click() {
+  SetSkill(Difficult1);
+}
 
 void TPlayCards::SetSkill(QAction* chosen) {
   for (QAction* skill : {Easy1, Medium1, Difficult1}) skill->setChecked(skill == chosen);
@@ -380,8 +393,8 @@ void TPlayCards::ContinueClick() {
 
 void TPlayCards::AssignTask() {
   GameState& state = main_.State();
-  const Task task = quenna::AssignTask(CardRoundsDone, state.TaskVirtue,
-                                       context_.platform.NowSeconds());
+  const Task task =
+      quenna::AssignTask(CardRoundsDone, state.TaskVirtue, context_.platform.NowSeconds());
   OrnTalks->setText(QString::fromStdString(task.text));
   state.TaskDone = 1;
   state.TaskTab = task.tab;

@@ -43,10 +43,10 @@ class TPlayCards : public GameDialog {
   void DisplayCards();
 
   // Counters the main window reads and sets.
-  int DealCount = 0;         // deals in this card game, 0..3; 99 asks for a fresh game
-  int CardRoundsDone = 0;    // card rounds completed; picks the task's person
-  int CardRoundDone = 0;     // 1 once this level's card game is won or skipped
-  int TableNotDealt = 99;    // nonzero until the first deal of a fresh game
+  int DealCount = 0;       // deals in this card game, 0..3; 99 asks for a fresh game
+  int CardRoundsDone = 0;  // card rounds completed; picks the task's person
+  int CardRoundDone = 0;   // 1 once this level's card game is won or skipped
+  int TableNotDealt = 99;  // nonzero until the first deal of a fresh game
 
   // The window's own counters.
   int RedealCount = 0;

@@ -108,8 +108,7 @@ TEST(CardCoach, TaskPersonByCardRound) {
   std::string report;
   for (int rounds = 0; rounds <= 8; ++rounds) {
     const Task task = AssignTask(rounds, 3, 0);
-    report += std::to_string(rounds) + " tab " + std::to_string(task.tab) + ": " + task.text +
-              "\n";
+    report += std::to_string(rounds) + " tab " + std::to_string(task.tab) + ": " + task.text + "\n";
   }
   EXPECT_EQ(report,
             "0 tab 99: There is now a task you must complete.  Please talk to the person of your "

@@ -63,8 +63,9 @@ void Shoot(QWidget& window, const std::filesystem::path& folder, const std::stri
   Settle();
   window.grab().save(QString::fromStdString((folder / (name + "-window.png")).string()));
   if (std::filesystem::exists("/usr/bin/import")) {
-    QProcess::execute("/usr/bin/import",
-                      {"-window", "root", QString::fromStdString((folder / (name + ".png")).string())});
+    QProcess::execute(
+        "/usr/bin/import",
+        {"-window", "root", QString::fromStdString((folder / (name + ".png")).string())});
   }
   std::cout << (folder / name).string() << "\n";
 }

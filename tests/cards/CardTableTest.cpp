@@ -132,10 +132,9 @@ TEST(CardTable, LegalMoves) {
     int target;
   };
   const std::vector<Case> cases = {
-      {&first, 13, 4},  {&first, 18, 4},  {&first, 5, 4},   {&first, 41, 37},
-      {&first, 23, 37}, {&first, 27, 14}, {&first, 28, 14}, {&first, 1, 14},
-      {&first, 4, 37},  {&second, 0, 13}, {&second, 41, 24}, {&second, 41, 25},
-      {&second, 27, 25}, {&second, 24, 25},
+      {&first, 13, 4},   {&first, 18, 4},   {&first, 5, 4},    {&first, 41, 37},  {&first, 23, 37},
+      {&first, 27, 14},  {&first, 28, 14},  {&first, 1, 14},   {&first, 4, 37},   {&second, 0, 13},
+      {&second, 41, 24}, {&second, 41, 25}, {&second, 27, 25}, {&second, 24, 25},
   };
   std::string report;
   for (const Case& c : cases) {
