@@ -444,7 +444,7 @@ TEST_F(CardTest, ComingBackMidGameAndAFreshGame) {
 }
 
 // A task given again after an answer has marked the virtue for its bonus names the
-// virtue itself and keeps the mark.
+// virtue itself and keeps the mark; so does the talk tip on the task's page.
 TEST_F(CardTest, TaskTextWithTheBonusMark) {
   test.State().TaskVirtue = 105;
   Cards(test).CardRoundsDone = 2;
@@ -457,6 +457,10 @@ TEST_F(CardTest, TaskTextWithTheBonusMark) {
   });
   EXPECT_EQ(test.State().TaskVirtue, 105);
   EXPECT_EQ(test.State().TaskTab, 1);
+  test.Form().Dates->setCurrentIndex(1);
+  EXPECT_EQ(test.Form().Scores->text().toStdString(),
+            "You may talk to a character on this screen.  Look or read about the scene to help "
+            "you answer questions.  You are seeking the virtue of frugality.");
 }
 
 }  // namespace
