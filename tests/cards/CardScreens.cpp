@@ -22,15 +22,16 @@
 
 namespace {
 
-// A stand-in portrait of the hero, wide as the window, with room on the right for his words.
+// A stand-in portrait of the hero. The card window shows it at its top-left corner,
+// unscaled, with his words to its right from x = 416.
 QImage Portrait() {
-  QImage picture(633, 388, QImage::Format_RGB32);
+  QImage picture(400, 388, QImage::Format_RGB32);
   QPainter painter(&picture);
   painter.setRenderHint(QPainter::Antialiasing);
-  QLinearGradient wall(0, 0, 633, 0);
+  QLinearGradient wall(0, 0, 400, 0);
   wall.setColorAt(0, QColor(70, 46, 30));
-  wall.setColorAt(0.6, QColor(28, 18, 12));
-  wall.setColorAt(1, QColor(10, 8, 6));
+  wall.setColorAt(0.7, QColor(28, 18, 12));
+  wall.setColorAt(1, QColor(0, 0, 0));
   painter.fillRect(picture.rect(), wall);
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(40, 34, 44));
