@@ -56,6 +56,12 @@ constexpr std::string_view VirtueName(int virtue) {
                                      : kVirtueNames[12];
 }
 
+// The task's virtue carries 100 more once an answer has shown it and the bonus is due;
+// the virtue itself is what remains without that mark.
+constexpr int SoughtVirtue(int taskVirtue) {
+  return taskVirtue >= 100 ? taskVirtue - 100 : taskVirtue;
+}
+
 // Data files, card faces and the level list write a virtue as one character:
 // "1".."9" for 1..9 and "A".."D" for 10..13.
 constexpr char VirtueCharacter(int virtue) {

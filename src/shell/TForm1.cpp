@@ -432,7 +432,8 @@ void TForm1::Tips(int mode) {
     TextBuffer =
         "You may talk to a character on this screen.  Look or read about the scene to help you "
         "answer questions.  You are seeking the virtue of ";
-    TextBuffer += VirtueName(state_.TaskVirtue);
+    // After an answer has earned the bonus the value carries 100 more; name the virtue.
+    TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
     Scores->setText(QString::fromStdString(TextBuffer));
     Talk->setEnabled(true);
   }

@@ -1,0 +1,85 @@
+#include "cards/CardCoach.h"
+
+#include "core/WorldTables.h"
+
+namespace quenna {
+
+int BasePoints(int shuffleStride) {
+  switch (shuffleStride) {
+    case kDifficultStride:
+      return 20;
+    case kMediumStride:
+      return 15;
+    default:
+      return 10;
+  }
+}
+
+int CardPoints(int shuffleStride, int redealCount) {
+  return BasePoints(shuffleStride) - redealCount;
+}
+
+int ShownPoints(int shuffleStride, int redealCount) {
+  return 2 * CardPoints(shuffleStride, redealCount) + 3;
+}
+
+std::array<LevelCredit, 4> WinCredit(int cardPoints) {
+  // The level table holds signed bytes. Past some 150 redeals the points would wrap
+  // round into a large bonus, so they stop at the lowest value a byte holds.
+  const auto amount = static_cast<std::int8_t>(cardPoints < -128 ? -128 : cardPoints);
+  return {{{2, amount}, {3, 1}, {4, amount}, {5, 1}}};
+}
+
+bool GetHints(const Slots& layout, int slot) {
+  if (ColumnOf(slot) == 0) return true;
+  return GetMoves(layout, slot);
+}
+
+namespace {
+std::string_view ColourWord(char colour) {
+  if (colour == 'W') return "WHITE ";
+  if (colour == 'R') return "RED ";
+  return "Blue ";
+}
+}  // namespace
+
+std::optional<std::string> HintText(const Slots& layout, bool redealEnabled, bool tableNotDealt) {
+  if (redealEnabled) return std::string(kRedealHint);
+  if (tableNotDealt) return std::string(kDealHint);
+  for (int slot = 0; slot < kTableSlots; ++slot) {
+    if (!IsGap(layout[static_cast<std::size_t>(slot)]) || !GetHints(layout, slot)) continue;
+    if (ColumnOf(slot) == 0) return std::string(kOneCardHint);
+    const CardCode& left = layout[static_cast<std::size_t>(slot - 1)];
+    const std::string colour(ColourWord(left[1]));
+    const int rank = RankOf(left[0]);
+    return "Put the " + colour + std::to_string(rank + 1) + " after the " + colour +
+           std::to_string(rank) + ".";
+  }
+  return std::nullopt;
+}
+
+const TaskPerson& TaskPersonFor(int cardRoundsDone) {
+  if (cardRoundsDone < 1 || cardRoundsDone >= static_cast<int>(kTaskPersons.size())) {
+    return kTaskPersons[0];
+  }
+  return kTaskPersons[static_cast<std::size_t>(cardRoundsDone)];
+}
+
+int DrawVirtue(std::int64_t seedSeconds) {
+  SecondsRandom random(seedSeconds);
+  return 1 + random.Next() % kVirtueCount;
+}
+
+Task AssignTask(int cardRoundsDone, int taskVirtue, std::int64_t seedSeconds) {
+  const TaskPerson& person = TaskPersonFor(cardRoundsDone);
+  Task task;
+  task.tab = person.tab;
+  task.virtue = taskVirtue != 0 ? taskVirtue : DrawVirtue(seedSeconds);
+  task.text = "There is now a task you must complete.  Please talk to ";
+  task.text += person.text;
+  task.text += "  You are seeking the virtue of ";
+  task.text += VirtueName(SoughtVirtue(task.virtue));
+  return task;
+}
+
+}  // namespace quenna
