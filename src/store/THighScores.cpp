@@ -18,6 +18,7 @@ QLabel* MakeSlotLabel(QWidget* parent, QRect geometry, int pixels) {
   label->setFont(TimesFont(pixels));
   SetBackground(label, Qt::black);
   SetTextColor(label, Qt::white);
+  label->setIndent(2);
   return label;
 }
 
@@ -57,6 +58,13 @@ THighScores::THighScores(GameContext& context, MainForm& main, QWidget* parent)
   Edit1 = new QLineEdit(Panel1);
   Edit1->setGeometry(Scaled(40), Scaled(85), Scaled(193), Scaled(24));
   Edit1->setMaxLength(HighScoreTable::kNameLength);
+  {
+    // The panel's grey is for the panel; the entry field stays white.
+    QPalette palette = Edit1->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    Edit1->setPalette(palette);
+  }
   Edit1->installEventFilter(this);
   Edit1->hide();
   Button1 = new QPushButton("Enter Your Name", Panel1);

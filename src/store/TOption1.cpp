@@ -7,6 +7,7 @@
 #include <QStyledItemDelegate>
 
 #include <algorithm>
+#include <vector>
 
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
@@ -155,8 +156,10 @@ TOption1::TOption1(GameContext& context, MainForm& main, QWidget* parent)
   for (int line = 0; line < kLineCount; ++line) ListBox1->addItem(QString());
   connect(ListBox1, &QListWidget::itemClicked, this,
           [this] { Guarded([this] { ListBox1Click(); }); });
-  connect(ListBox1, &QListWidget::currentRowChanged, this, [this] {
-    if (ListBox1->hasFocus()) Guarded([this] { ListBox1Click(); });
+  // A line chosen with the keys counts as a click; the current line that Qt sets when
+  // the list merely gets the focus does not.
+  connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!ListBox1->selectedItems().isEmpty()) Guarded([this] { ListBox1Click(); });
   });
 
   Image1 = new PictureBox(this);
@@ -203,39 +206,57 @@ void TOption1::DrawHeadings() {
   const double origin = ListBox1->x() + ListBox1->frameWidth() + kTextMargin - Image1->x();
   const double baseline = 15;
 
-  QFont headings = TimesFont(13, true);
-  painter.setFont(headings);
-  painter.setPen(QColor(255, 0, 0));
-  painter.drawText(QPointF(origin + columns_.left[0], baseline), "LEVEL");
-  const double scoreWidth = QFontMetricsF(headings).horizontalAdvance("SCORE");
-  painter.drawText(QPointF(strip.width() - scoreWidth - 1, baseline), "SCORE");
-
-  // The names are centred over their columns, and nudged apart where two would touch.
+  // Every heading is centred over its column, within the strip; the names are nudged
+  // apart where two would touch, "LEVEL" and "SCORE" stay where they are.
+  struct Heading {
+    QString text;
+    QFont font;
+    QColor colour;
+    double x = 0;
+    double width = 0;
+    bool fixed = false;
+  };
+  const QFont ends = TimesFont(11, true);
   const QFont names = TimesFont(10);
-  const QFontMetricsF metrics(names);
-  constexpr double kGap = 4;
-  std::array<double, kVirtueCount> x{};
-  std::array<double, kVirtueCount> width{};
+  const QColor red(255, 0, 0);
+  std::vector<Heading> headings;
+  auto add = [&](const QString& text, const QFont& font, const QColor& colour, double centre,
+                 bool fixed) {
+    const double width = QFontMetricsF(font).horizontalAdvance(text);
+    headings.push_back({text, font, colour, centre - width / 2, width, fixed});
+  };
+  add("LEVEL", ends, red, origin + (columns_.left[0] + columns_.right[0]) / 2, true);
+  headings.back().x = std::max(headings.back().x, 1.0);
   for (int v = 0; v < kVirtueCount; ++v) {
-    const auto k = static_cast<std::size_t>(v);
-    width[k] = metrics.horizontalAdvance(VirtueHeading(v + 1));
-    const double centre = origin + (columns_.left[k + 1] + columns_.right[k + 1]) / 2;
-    x[k] = centre - width[k] / 2;
+    const auto k = static_cast<std::size_t>(v) + 1;
+    add(VirtueHeading(v + 1), names, kGrey, origin + (columns_.left[k] + columns_.right[k]) / 2,
+        false);
   }
-  for (int pass = 0; pass < 8; ++pass) {
-    for (std::size_t k = 1; k < x.size(); ++k) {
-      const double overlap = x[k - 1] + width[k - 1] + kGap - x[k];
-      if (overlap > 0) {
-        x[k - 1] -= overlap / 2;
-        x[k] += overlap / 2;
+  add("SCORE", ends, red, origin + (columns_.left[14] + columns_.right[14]) / 2, true);
+  Heading& score = headings.back();
+  score.x = std::min(score.x, strip.width() - score.width - 1);
+
+  constexpr double kGap = 4;
+  for (int pass = 0; pass < 50; ++pass) {
+    for (std::size_t k = 1; k < headings.size(); ++k) {
+      Heading& before = headings[k - 1];
+      Heading& after = headings[k];
+      const double overlap = before.x + before.width + kGap - after.x;
+      if (overlap <= 0) continue;
+      if (before.fixed) {
+        after.x += overlap;
+      } else if (after.fixed) {
+        before.x -= overlap;
+      } else {
+        before.x -= overlap / 2;
+        after.x += overlap / 2;
       }
     }
   }
-  painter.setFont(names);
-  painter.setPen(kGrey);
-  for (int v = 0; v < kVirtueCount; ++v) {
-    const auto k = static_cast<std::size_t>(v);
-    painter.drawText(QPointF(x[k], baseline), VirtueHeading(v + 1));
+  for (const Heading& heading : headings) {
+    painter.setFont(heading.font);
+    painter.setPen(heading.colour);
+    painter.drawText(QPointF(heading.x, baseline), heading.text);
   }
   painter.end();
   Image1->SetPicture(strip);
@@ -263,8 +284,13 @@ void TOption1::ListBox1Click() {
   Cancel1->show();
 }
 
+int TOption1::ChosenLine() const {
+  const QList<QListWidgetItem*> chosen = ListBox1->selectedItems();
+  return chosen.isEmpty() ? -1 : ListBox1->row(chosen.front());
+}
+
 void TOption1::ReplayClick() {
-  const int line = ListBox1->currentRow();
+  const int line = ChosenLine();
   if (!ReplayOffered(line, LastReplayLine)) return;
   Warning->show();
   Warning->raise();
@@ -277,7 +303,7 @@ void TOption1::Button2Click() {
 }
 
 void TOption1::Button1Click() {
-  const int line = ListBox1->currentRow();
+  const int line = ChosenLine();
   if (line < 0) return;
   if (!ReplayAllowed(line, FirstOpenRow)) {
     Warning->hide();

@@ -59,6 +59,8 @@ class TOption1 : public GameDialog {
   QPushButton* Button2 = nullptr;
 
   const ScoreColumns& Columns() const { return columns_; }
+  // The line the player chose, -1 before any.
+  int ChosenLine() const;
 
  protected:
   void FormActivate() override;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
 #include <string>
@@ -72,6 +73,17 @@ TEST(LevelListWindow, OpensWithEveryLevelAndTheTotal) {
     EXPECT_TRUE(window.ListBox1->item(55)->text().isEmpty());
     EXPECT_EQ(window.total->text(), "35");
     EXPECT_EQ(window.Label4->text(), "Total Score:");
+    EXPECT_EQ(Shown(window), "");
+    // The list taking the focus chooses nothing; a line chosen with the keys does.
+    QApplication::setActiveWindow(&window);
+    window.ListBox1->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(Shown(window), "");
+    EXPECT_EQ(window.ChosenLine(), -1);
+    QTest::keyClick(window.ListBox1, Qt::Key_Down);
+    EXPECT_EQ(Shown(window), "Replay Cancel1");
+    EXPECT_GE(window.ChosenLine(), 0);
+    window.Activate();  // as when shown again
     EXPECT_EQ(Shown(window), "");
     EXPECT_EQ(window.Image1->size(), QSize(620, 20));
     EXPECT_FALSE(window.Image1->Picture().isNull());
@@ -192,7 +204,7 @@ TEST(LevelListWindow, EmptyLineEscapeAndAWarningThatSurvivesAClose) {
   test.platform.ExpectModal([&](QWidget& w) {
     auto& window = static_cast<TOption1&>(w);
     EXPECT_EQ(Shown(window), "Warning");
-    EXPECT_EQ(window.ListBox1->currentRow(), 0);  // the chosen line survives too
+    EXPECT_EQ(window.ChosenLine(), 0);  // the chosen line survives too
     ChooseLine(window, 0);
     QTest::keyClick(&window, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
