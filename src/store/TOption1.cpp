@@ -48,7 +48,7 @@ ScoreColumns MeasureColumns(const QFont& font, double available) {
   for (std::size_t k = 0; k < units.size(); ++k) {
     const double start = metrics.horizontalAdvance(reference.left(units[k] + 1 - digits[k]));
     const double end = metrics.horizontalAdvance(reference.left(units[k] + 1));
-    // Only the blanks before a field are squeezed, never its digits.
+    // Where a field starts moves in with the squeeze; its own width stays.
     columns.right[k] = end - (1.0 - squeeze) * start;
     columns.left[k] = columns.right[k] - (end - start);
   }
