@@ -179,6 +179,10 @@ class TForm1 : public QMainWindow, public MainForm {
   int NarrationLoaded = 0;
   int Speaker = 0;
   int TitleDone = 0;
+  // The file dialogs of saved games. They keep their settings between uses, and the
+  // save dialog offers the name chosen last.
+  FileDialogOptions OpenDialog;
+  FileDialogOptions SaveDialog;
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -1,22 +1,26 @@
 #include "store/TReminder.h"
 
 #include "core/MainForm.h"
+#include "store/PromptPanel.h"
 
 namespace quenna {
 
 TReminder::TReminder(GameContext& context, MainForm& main, QWidget* parent)
     : GameDialog(context.platform, parent), main_(main) {
   setWindowTitle("Reminder");
-  resize(275, 239);
-  Button1 = new QPushButton("Save First", this);
-  Button1->setGeometry(56, 140, 75, 25);
-  Button2 = new QPushButton("Quit ", this);
-  Button2->setGeometry(144, 140, 75, 25);
+  setFixedSize(QSize(275, 239) - kPromptFrame);
+  const ScreenSize screen = context.platform.Screen();
+  move((screen.width - 275) / 2, (screen.height - 239) / 2);
+  Panel1 = MakePromptPanel(this, "Save game before you quit?", 13);
+  Button1 = MakePromptButton("Save First", Panel1, {56, 140, 75, 25});
+  Button2 = MakePromptButton("Quit ", Panel1, {144, 140, 75, 25});
   OnClick(Button1, &TReminder::Button1Click);
   OnClick(Button2, &TReminder::Button2Click);
 }
 
-void TReminder::Button1Click() { main_.SaveAs1Click(); }
+void TReminder::Button1Click() {
+  main_.SaveAs1Click();
+}
 
 void TReminder::Button2Click() {
   Tag = 1;

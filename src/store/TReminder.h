@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "core/GameContext.h"
@@ -9,7 +10,9 @@ namespace quenna {
 
 class MainForm;
 
-// "Save game before you quit?" Its Tag is the answer: 1 lets the program quit.
+// "Save game before you quit?" Its Tag is the answer: the caller sets it to 0, and 1
+// afterwards lets the program quit. "Save First" saves and leaves the prompt open, so
+// the player still chooses to quit or, with the close box, to stay.
 class TReminder : public GameDialog {
   Q_OBJECT
 
@@ -18,9 +21,10 @@ class TReminder : public GameDialog {
 
   int Tag = 0;
 
-  void Button1Click();
-  void Button2Click();
+  void Button1Click();  // "Save First"
+  void Button2Click();  // "Quit "
 
+  QLabel* Panel1 = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
 

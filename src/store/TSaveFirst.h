@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "core/GameContext.h"
@@ -9,8 +10,9 @@ namespace quenna {
 
 class MainForm;
 
-// "Save game first?" before New Game throws the game away. Its Tag is the answer:
-// 1 lets the new game go ahead, 0 abandons it.
+// "Save game first?" before New Game throws the game away. Its Tag is the answer: the
+// caller sets it to 0, and 1 afterwards lets the new game go ahead; the close box
+// leaves it 0 and abandons the new game.
 class TSaveFirst : public GameDialog {
   Q_OBJECT
 
@@ -19,9 +21,10 @@ class TSaveFirst : public GameDialog {
 
   int Tag = 0;
 
-  void Button1Click();
-  void Button2Click();
+  void Button1Click();  // "Save First"
+  void Button2Click();  // "Start New Game"
 
+  QLabel* Panel1 = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
 

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quenna {
+
+// The files the game writes for the player (saved games, "HighScores") are replaced
+// whole or not at all: the bytes go to a temporary file beside the target, which is
+// flushed to the disk and then renamed over the target. A failure leaves the old file
+// as it was and removes the temporary one.
+//
+// Returns nothing on success, else the reason in the system's words ("Permission
+// denied", "No space left on device").
+std::optional<std::string> WriteWholeFile(const std::filesystem::path& file,
+                                          std::string_view bytes);
+
+// The whole content of a file, or the reason it could not be read. Files larger than
+// the limit are not read: their size alone is reported.
+struct FileContent {
+  std::vector<std::uint8_t> bytes;
+  std::uintmax_t size = 0;  // the size on disk, also when the bytes were not read
+  std::string problem;      // empty when the file was read
+};
+FileContent ReadWholeFile(const std::filesystem::path& file, std::uintmax_t limit);
+
+}  // namespace quenna
