@@ -193,6 +193,11 @@ void TForm1::BuildControls() {
   Image1->setCursor(Qt::PointingHandCursor);
   connect(Image1, &PictureBox::Clicked, this, [this] { Guarded([this] { Image1Click(); }); });
 
+  // The narration, the look message and the virtue chart appear only when asked for.
+  for (QWidget* shownOnDemand : std::initializer_list<QWidget*>{Narrate1, Narr2, text1, Virtues}) {
+    shownOnDemand->hide();
+  }
+
   phlabel->lower();
   phlabel2->lower();
 }
