@@ -8,6 +8,7 @@
 
 #include "Build.h"
 #include "Check.h"
+#include "Painters.h"
 #include "Render.h"
 #include "Source.h"
 
@@ -17,7 +18,9 @@ int Usage() {
   std::cerr << "usage: quenna2-datakit build <content folder> <data folder>\n"
                "       quenna2-datakit check <content folder> <data folder>\n"
                "       quenna2-datakit preview <file.page or file.picture> <out.png>\n"
-               "           (a page also gets <out>-plain.png, without the grid)\n";
+               "           (a page also gets <out>-plain.png, without the grid)\n"
+               "       quenna2-datakit painters\n"
+               "           (lists the painters with their settings)\n";
   return 2;
 }
 
@@ -31,6 +34,12 @@ int main(int argc, char* argv[]) {
   // Painting needs the GUI library but never a display.
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  if (argc == 2 && std::string(argv[1]) == "painters") {
+    for (const auto& painter : quenna::datakit::AllPainters()) {
+      std::cout << painter.name << ": " << painter.about << "\n    " << painter.settings << "\n";
+    }
+    return 0;
+  }
   if (argc != 4) return Usage();
   const std::string command = argv[1];
   try {
