@@ -656,7 +656,7 @@ void PaintCrate(Canvas& c, const QRectF& box, const Params& p) {
   if (!label.empty()) {
     c.Lettering(
         box, label, QColor(60, 30, 20, 200),
-        std::min(box.height() * 0.22, box.width() * 1.6 / std::max<std::size_t>(label.size(), 1)),
+        std::min(box.height() * 0.22, box.width() * 1.2 / std::max<std::size_t>(label.size(), 1)),
         true);
   }
 }
