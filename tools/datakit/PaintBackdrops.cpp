@@ -21,6 +21,7 @@ void Cloud(Canvas& c, QPointF at, double size, const QColor& color) {
 }
 
 void PaintOutdoors(Canvas& c, const QRectF& box, const Params& p) {
+  c.p.setClipRect(box);
   const double horizon = box.top() + p.Number("horizon") * c.cell;
   QLinearGradient sky(box.topLeft(), QPointF(box.left(), horizon));
   sky.setColorAt(0, p.Color("sky"));
@@ -75,6 +76,7 @@ void PaintOutdoors(Canvas& c, const QRectF& box, const Params& p) {
 }
 
 void PaintRoom(Canvas& c, const QRectF& box, const Params& p) {
+  c.p.setClipRect(box);
   const double floorLine = box.top() + p.Number("line") * c.cell;
   const QColor wall = p.Color("wall");
   QLinearGradient wallShade(box.topLeft(), QPointF(box.left(), floorLine));
@@ -152,6 +154,7 @@ void PaintRoom(Canvas& c, const QRectF& box, const Params& p) {
 
 // A formal hall: tall panelled walls, white pilasters, a patterned floor.
 void PaintHall(Canvas& c, const QRectF& box, const Params& p) {
+  c.p.setClipRect(box);
   const double floorLine = box.top() + p.Number("line") * c.cell;
   const QColor wall = p.Color("wall");
   const QColor trim = p.Color("trim");

@@ -88,7 +88,8 @@ Body Measure(const QRectF& box, const Params& p) {
   b.waist = b.chin + body * 0.36;
   b.knee = b.chin + body * 0.70;
   b.sole = b.sitting ? box.bottom() : b.top + b.height;
-  b.ankle = b.sole - b.hh * 0.14;
+  // Legs end inside the shoes, so their round ends never poke out below them.
+  b.ankle = b.sole - b.hh * 0.24;
   b.armWidth = b.hh * (b.age <= 11 ? 0.27 : 0.29) * std::sqrt(build);
 
   for (int side = 0; side < 2; ++side) {
@@ -131,7 +132,8 @@ void DrawLegs(Canvas& c, const Body& b, const Params& p) {
   auto shoe = [&](QPointF at, int toward) {
     const double w = b.hh * (barefoot ? 0.34 : 0.4);
     const double h = b.hh * 0.17;
-    QRectF rect(at.x() - w / 2 + toward * w * 0.22, b.sole - h, w, h);
+    // The outline's outer edge, not its middle, stands on the ground.
+    QRectF rect(at.x() - w / 2 + toward * w * 0.22, b.sole - h - c.line / 2, w, h);
     QPainterPath path;
     path.addRoundedRect(rect, h * 0.5, h * 0.5);
     c.Fill(path, feet, 0.1);
@@ -1028,7 +1030,8 @@ void PaintCat(Canvas& c, const QRectF& box, const Params& p) {
 
 void PaintGulls(Canvas& c, const QRectF& box, const Params& p) {
   const int count = p.Int("count");
-  const double size = box.height() * 0.5;
+  // Each gull gets its share of the box's width, and no more than half its height.
+  const double size = std::min(box.height() * 0.5, box.width() / count * 0.4);
   c.line = 1.6;
   for (int i = 0; i < count; ++i) {
     const QPointF at(
@@ -1051,11 +1054,13 @@ void PaintGulls(Canvas& c, const QRectF& box, const Params& p) {
 void PaintDucks(Canvas& c, const QRectF& box, const Params& p) {
   const int count = p.Int("count");
   c.line = 1.5;
+  // The mother and her ducklings in a row, shrunk if need be to fit the box's width.
+  const double unit = std::min(box.height(), box.width() / (1.3 + (count - 1) * 0.85));
   for (int i = 0; i < count; ++i) {
     const double scale = i == 0 ? 1.0 : 0.58;
-    const double h = box.height() * scale;
+    const double h = unit * scale;
     const double w = h * 1.3;
-    const double x = box.left() + (i == 0 ? 0 : box.height() * 1.3 + (i - 1) * box.height() * 0.85);
+    const double x = box.left() + (i == 0 ? 0 : unit * 1.3 + (i - 1) * unit * 0.85);
     const double bottom = box.bottom();
     const QColor body = i == 0 ? QColor(160, 120, 80) : QColor(240, 210, 90);
     QPainterPath duck;
@@ -1133,8 +1138,9 @@ void PaintCrowd(Canvas& c, const QRectF& box, const Params& p) {
       const double y = rowBottom - size * 0.62 + c.Random(-size * 0.08, size * 0.08);
       const QColor coat = coats[c.RandomInt(0, 7)];
       QPainterPath shoulders;
-      shoulders.addRoundedRect(QRectF(x - size * 0.45, y + headR * 0.9, size * 0.9, rowBottom - y),
-                               size * 0.25, size * 0.25);
+      shoulders.addRoundedRect(
+          QRectF(x - size * 0.45, y + headR * 0.9, size * 0.9, rowBottom - y - headR * 0.9),
+          size * 0.25, size * 0.25);
       c.Fill(shoulders, coat, 0.12);
       if (c.RandomInt(0, 3) == 0) {
         // A waving arm.

@@ -56,6 +56,7 @@ void PaintQuay(Canvas& c, const QRectF& box, const Params& p) {
 }
 
 void PaintCobbles(Canvas& c, const QRectF& box, const Params& p) {
+  c.p.setClipRect(box);
   const QColor stone = p.Color("stone");
   c.p.fillRect(box, Dark(stone, 10));
   c.line = 1;
@@ -383,7 +384,7 @@ void PaintRowboat(Canvas& c, const QRectF& box, const Params& p) {
   hull.quadTo(box.right() - box.width() * 0.1, box.bottom(), box.center().x(), box.bottom());
   hull.quadTo(box.left() + box.width() * 0.15, box.bottom(), box.left(), box.top());
   c.Fill(hull, p.Color("color"), 0.15);
-  c.Segment({box.left() + box.width() * 0.2, box.top() - box.height() * 0.3},
+  c.Segment({box.left() + box.width() * 0.2, box.top() + box.height() * 0.05},
             {box.right() - box.width() * 0.1, box.top() + box.height() * 0.8}, palette::kPine, 3);
 }
 
@@ -508,10 +509,11 @@ void PaintClouds(Canvas& c, const QRectF& box, const Params& p) {
   const QColor color = p.Color("color");
   QPainterPath mass;
   mass.setFillRule(Qt::WindingFill);
+  // The puffs stay inside the box, so the clouds end where the writer says.
   const int puffs = static_cast<int>(box.width() / 45) + 2;
   for (int i = 0; i < puffs; ++i) {
-    const double x = box.left() + i * box.width() / (puffs - 1);
-    const double r = c.Random(0.35, 0.55) * box.height();
+    const double r = c.Random(0.35, 0.5) * std::min(box.height(), box.width() * 0.3);
+    const double x = box.left() + r * 1.3 + i * (box.width() - r * 2.6) / (puffs - 1);
     mass.addEllipse(QPointF(x, box.top() + box.height() * c.Random(0.35, 0.6)), r * 1.3, r);
   }
   mass.addRect(QRectF(box.left(), box.top() + box.height() * 0.3, box.width(), box.height() * 0.4));

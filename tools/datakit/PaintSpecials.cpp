@@ -125,6 +125,7 @@ void PaintDatebook(Canvas& c, const QRectF& box, const Params& p) {
 // The virtue chart: thirteen flowers and names, one per row at 16 + 24k, with the
 // space to the right of x = 147 kept clear for the gold bars.
 void PaintVirtueChart(Canvas& c, const QRectF& box, const Params&) {
+  c.p.setClipRect(box);
   static const std::array<const char*, 13> kNames = {
       "Temperance",   "Silence",   "Order",   "Resolution", "Frugality",
       "Industry",     "Sincerity", "Justice", "Moderation", "Cleanliness",
