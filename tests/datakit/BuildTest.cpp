@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <map>
@@ -136,6 +137,55 @@ TEST(BuildData, TextsMustFitAndThingsMustBeClickable) {
               std::string::npos)
         << error.what();
   }
+}
+
+}  // namespace
+}  // namespace quenna::datakit
+
+namespace quenna::datakit {
+namespace {
+
+// The date book has exactly fourteen pages: a missing year or a year written twice is
+// named before anything is built.
+TEST(BuildData, EveryYearExactlyOnce) {
+  TempFolder content;
+  std::filesystem::copy(testing::kContent, content.path, std::filesystem::copy_options::recursive);
+  std::filesystem::remove(content.path / "pages" / "1752.page");
+  try {
+    ReadAllPages(content.path);
+    ADD_FAILURE() << "a missing page was accepted";
+  } catch (const ContentError& error) {
+    EXPECT_NE(std::string(error.what()).find("there is no page for 1752"), std::string::npos)
+        << error.what();
+  }
+  std::filesystem::copy(testing::kContent / "pages" / "1752.page",
+                        content.path / "pages" / "1752.page");
+  std::filesystem::copy(testing::kContent / "pages" / "1752.page",
+                        content.path / "pages" / "storm.page");
+  try {
+    ReadAllPages(content.path);
+    ADD_FAILURE() << "a year written twice was accepted";
+  } catch (const ContentError& error) {
+    EXPECT_NE(std::string(error.what()).find("the year 1752 is also the page of"),
+              std::string::npos)
+        << error.what();
+  }
+}
+
+// Each picture file makes its own game path; two files making the same one are refused.
+TEST(BuildData, EveryPictureOnce) {
+  TempFolder content;
+  std::filesystem::copy(testing::kContent, content.path, std::filesystem::copy_options::recursive);
+  const auto pictures = ReadAllPictures(content.path);
+  std::vector<std::string> outputs;
+  for (const auto& picture : pictures) outputs.push_back(picture.output);
+  std::sort(outputs.begin(), outputs.end());
+  EXPECT_EQ(outputs, (std::vector<std::string>{"closeups//ornhd1x1.jpg", "gold.jpg", "quenna.jpg",
+                                               "scenes//cover1x1.jpg", "scenes//cover1x2.jpg",
+                                               "virtues.jpg"}));
+  std::filesystem::copy(content.path / "pictures" / "gold.picture",
+                        content.path / "pictures" / "gold2.picture");
+  EXPECT_THROW(ReadAllPictures(content.path), ContentError);
 }
 
 }  // namespace
