@@ -202,10 +202,9 @@ void TForm1::BuildControls() {
   Image1->setCursor(Qt::PointingHandCursor);
   connect(Image1, &PictureBox::Clicked, this, [this] { Guarded([this] { Image1Click(); }); });
 
-  // Shown by Read, Look and Virtues; the tips show the portrait and the tip text.
-  for (QWidget* transient : {static_cast<QWidget*>(Narrate1), static_cast<QWidget*>(Narr2),
-                             static_cast<QWidget*>(text1), static_cast<QWidget*>(Virtues)}) {
-    transient->hide();
+  // The narration, the look message and the virtue chart appear only when asked for.
+  for (QWidget* shownOnDemand : std::initializer_list<QWidget*>{Narrate1, Narr2, text1, Virtues}) {
+    shownOnDemand->hide();
   }
 
   phlabel->lower();

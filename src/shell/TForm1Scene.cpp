@@ -31,7 +31,9 @@ void TForm1::Looks(int cell) {
   int value = cell >= 0 && cell < kGridCells ? Grid[static_cast<std::size_t>(cell)] : 0;
   if (value < 1) value = 0;
   text1->show();
-  text1->setText(QString::fromStdString(LineAt(MessageText, value)));
+  const std::string line = LineAt(MessageText, value);
+  // The text files hold one byte per character, as the narration does.
+  text1->setText(QString::fromLatin1(line.data(), static_cast<int>(line.size())));
 }
 
 void TForm1::ReadMessages() {

@@ -1,0 +1,203 @@
+#include "Build.h"
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+
+#include "Render.h"
+#include "Sound.h"
+#include "core/WorldTables.h"
+#include "media/DataFolder.h"
+#include "media/JpegWriter.h"
+#include "scene/SceneFiles.h"
+#include "scene/ShiftedText.h"
+
+namespace quenna::datakit {
+namespace {
+
+constexpr const char* kLineBreak = "\r\n";
+constexpr int kJpegQuality = 90;
+
+std::vector<std::filesystem::path> FilesWithExtension(const std::filesystem::path& folder,
+                                                      const std::string& extension) {
+  std::vector<std::filesystem::path> files;
+  std::error_code error;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+    if (entry.is_regular_file() && entry.path().extension() == extension)
+      files.push_back(entry.path());
+  }
+  if (error) throw ContentError(folder.string(), "cannot be read: " + error.message());
+  // Directory order differs between machines; the output must not.
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::vector<std::uint8_t> Shifted(const std::string& text) {
+  return EncodeShiftedText(text);
+}
+
+}  // namespace
+
+std::string ScenePicturePath(int tab) {
+  return std::string(kDateTabs.at(static_cast<std::size_t>(tab)).scenePicture);
+}
+
+std::string MessageText(const PageSource& page) {
+  std::map<int, std::pair<std::string, SourcePos>> lines;
+  for (const Clickable& clickable : page.scene.clickables) {
+    lines[clickable.value] = {clickable.look, clickable.pos};
+    if (clickable.heldValue != 0) lines[clickable.heldValue] = {clickable.heldLook, clickable.pos};
+  }
+  const int last = lines.empty() ? 0 : lines.rbegin()->first;
+  std::string text = page.nothing + kLineBreak;
+  if (page.nothing.size() > kLookLineLimit) {
+    throw ContentError(page.scene.file, "the \"nothing\" line has " +
+                                            std::to_string(page.nothing.size()) +
+                                            " characters; the message box shows about " +
+                                            std::to_string(kLookLineLimit));
+  }
+  for (int value = 1; value <= last; ++value) {
+    const auto found = lines.find(value);
+    if (found != lines.end()) {
+      const auto& [line, pos] = found->second;
+      if (line.size() > kLookLineLimit) {
+        throw ContentError(pos, "this look line has " + std::to_string(line.size()) +
+                                    " characters; the message box shows about " +
+                                    std::to_string(kLookLineLimit) + ": make it shorter");
+      }
+      text += line;
+    }
+    text += kLineBreak;
+  }
+  if (text.size() > kMessageFileLimit) {
+    throw ContentError(page.scene.file, "the look lines take " + std::to_string(text.size()) +
+                                            " bytes; the game reads only " +
+                                            std::to_string(kMessageFileLimit));
+  }
+  return text;
+}
+
+std::string NarrationText(const PageSource& page) {
+  std::string text;
+  for (std::size_t i = 0; i < page.narration.size(); ++i) {
+    if (i > 0) text += std::string(kLineBreak) + kLineBreak;
+    text += page.narration[i];
+  }
+  if (text.size() > kNarrationFileLimit) {
+    throw ContentError(page.narrationPos, "the narration is " + std::to_string(text.size()) +
+                                              " bytes; the game reads only " +
+                                              std::to_string(kNarrationFileLimit));
+  }
+  return text;
+}
+
+std::vector<PageSource> ReadAllPages(const std::filesystem::path& contentFolder) {
+  const auto folder = contentFolder / "pages";
+  std::vector<PageSource> pages(kYearTabs);
+  std::vector<std::string> seen(kYearTabs);
+  for (const auto& file : FilesWithExtension(folder, ".page")) {
+    PageSource page = ReadPageSource(file);
+    const auto index = static_cast<std::size_t>(page.tab - 1);
+    if (!seen[index].empty()) {
+      throw ContentError(file.string(), "the year " + std::to_string(page.year) +
+                                            " is also the page of " + seen[index]);
+    }
+    if (page.scene.width != 600 || page.scene.height != 600)
+      throw ContentError(file.string(), "a page picture is 600 x 600");
+    seen[index] = file.string();
+    pages[index] = std::move(page);
+  }
+  for (int tab = 1; tab <= kYearTabs; ++tab) {
+    if (seen[static_cast<std::size_t>(tab - 1)].empty()) {
+      throw ContentError(folder.string(),
+                         "there is no page for " +
+                             std::string(kDateTabs[static_cast<std::size_t>(tab)].tabCaption) +
+                             " (a file <year>.page starting \"page <year>\")");
+    }
+  }
+  return pages;
+}
+
+std::vector<PictureSource> ReadAllPictures(const std::filesystem::path& contentFolder) {
+  std::vector<PictureSource> pictures;
+  std::map<std::string, std::string> outputs;
+  for (const auto& file : FilesWithExtension(contentFolder / "pictures", ".picture")) {
+    PictureSource picture = ReadPictureSource(file);
+    if (!outputs.emplace(picture.output, file.string()).second) {
+      throw ContentError(file.string(),
+                         picture.output + " is also made by " + outputs[picture.output]);
+    }
+    pictures.push_back(std::move(picture));
+  }
+  return pictures;
+}
+
+void WriteDataFile(const std::filesystem::path& dataFolder, const std::string& gamePath,
+                   const std::vector<std::uint8_t>& bytes) {
+  const auto file = DataFolder(dataFolder).Resolve(gamePath);
+  std::error_code error;
+  std::filesystem::create_directories(file.parent_path(), error);
+  std::ofstream stream(file, std::ios::binary | std::ios::trunc);
+  stream.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  if (!stream) throw ContentError(file.string(), "cannot be written");
+}
+
+void BuildDataFolder(const std::filesystem::path& contentFolder,
+                     const std::filesystem::path& dataFolder, std::ostream& log) {
+  // Read and check everything before writing anything, so a mistake leaves the old
+  // data folder whole.
+  const std::vector<PageSource> pages = ReadAllPages(contentFolder);
+  const std::vector<PictureSource> pictures = ReadAllPictures(contentFolder);
+  std::vector<std::string> messages;
+  std::vector<std::string> narrations;
+  for (const PageSource& page : pages) {
+    messages.push_back(MessageText(page));
+    narrations.push_back(NarrationText(page));
+  }
+  const auto help = ReadTextFile(contentFolder / "help" / "ORNH.html");
+
+  std::string grid;
+  std::vector<std::vector<std::uint8_t>> scenePictures;
+  for (const PageSource& page : pages) {
+    const RenderedScene rendered = RenderScene(page.scene);
+    const auto values = GridValues(rendered);
+    for (const Clickable& clickable : page.scene.clickables) {
+      for (int value : {clickable.value, clickable.heldValue}) {
+        if (value != 0 && std::find(values.begin(), values.end(), value) == values.end()) {
+          throw ContentError(clickable.pos,
+                             "\"" + clickable.name + "\" (value " + std::to_string(value) +
+                                 ") is not clickable anywhere: it is hidden or too small; "
+                                 "make it bigger or draw it later");
+        }
+      }
+    }
+    grid += GridRecord(values);
+    scenePictures.push_back(EncodeJpeg(rendered.picture, kJpegQuality));
+  }
+  std::vector<std::vector<std::uint8_t>> otherPictures;
+  for (const PictureSource& picture : pictures) {
+    otherPictures.push_back(EncodeJpeg(RenderScene(picture.scene).picture, picture.quality));
+  }
+
+  for (const PageSource& page : pages) {
+    const auto index = static_cast<std::size_t>(page.tab - 1);
+    WriteDataFile(dataFolder, ScenePicturePath(page.tab), scenePictures[index]);
+    WriteDataFile(dataFolder, MessageFileName(page.tab), Shifted(messages[index]));
+    WriteDataFile(dataFolder, NarrationFileName(page.tab), Shifted(narrations[index]));
+    log << "page " << page.year << ": " << ScenePicturePath(page.tab) << ", "
+        << MessageFileName(page.tab) << ", " << NarrationFileName(page.tab) << "\n";
+  }
+  WriteDataFile(dataFolder, kGridFileName, std::vector<std::uint8_t>(grid.begin(), grid.end()));
+  for (std::size_t i = 0; i < pictures.size(); ++i) {
+    WriteDataFile(dataFolder, pictures[i].output, otherPictures[i]);
+    log << "picture " << pictures[i].output << "\n";
+  }
+  WriteDataFile(dataFolder, "intro//orn2.wav", WavFile(ThemeTune()));
+  WriteDataFile(dataFolder, "points2.wav", WavFile(BonusChime()));
+  WriteDataFile(dataFolder, "sndoff.wav", WavFile(Silence(0.1)));
+  WriteDataFile(dataFolder, "ORNH.HLP", std::vector<std::uint8_t>(help.begin(), help.end()));
+  log << "sounds and help written\n";
+}
+
+}  // namespace quenna::datakit

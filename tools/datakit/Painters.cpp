@@ -1,0 +1,240 @@
+#include "Painters.h"
+
+#include <QFont>
+#include <QLinearGradient>
+
+#include <algorithm>
+#include <sstream>
+
+namespace quenna::datakit {
+namespace {
+
+struct SettingSpec {
+  std::string name;
+  std::string type;  // color, num, int, flag, text, or choices "a|b|c"
+  std::string fallback;
+};
+
+std::vector<SettingSpec> ParseSpecs(std::string_view settings) {
+  std::vector<SettingSpec> specs;
+  std::istringstream words{std::string(settings)};
+  std::string word;
+  while (words >> word) {
+    SettingSpec spec;
+    const auto colon = word.find(':');
+    spec.name = word.substr(0, colon);
+    std::string rest = word.substr(colon + 1);
+    const auto equals = rest.find('=');
+    spec.type = rest.substr(0, equals);
+    if (equals != std::string::npos) spec.fallback = rest.substr(equals + 1);
+    if (spec.type == "flag") spec.fallback = "no";
+    // Spaces in default texts are written as underscores in the table.
+    if (spec.type == "text") std::replace(spec.fallback.begin(), spec.fallback.end(), '_', ' ');
+    specs.push_back(spec);
+  }
+  return specs;
+}
+
+std::string Describe(const SettingSpec& spec) {
+  if (spec.type == "color") return spec.name + "=<#rrggbb or colour name>";
+  if (spec.type == "num") return spec.name + "=<number>";
+  if (spec.type == "int") return spec.name + "=<whole number>";
+  if (spec.type == "flag") return spec.name;
+  if (spec.type == "text") return spec.name + "=<text>";
+  return spec.name + "=" + spec.type;
+}
+
+void CheckValue(const SettingSpec& spec, const std::string& value, const std::string& painter,
+                const SourcePos& pos) {
+  auto fail = [&](const std::string& expected) {
+    throw ContentError(pos, "\"" + value + "\" is not right for " + spec.name + " of " + painter +
+                                ": it takes " + expected);
+  };
+  if (spec.type == "color") {
+    if (!ParseColor(value)) fail("a colour, #rrggbb or a palette name (oak, walnut, cream, ...)");
+  } else if (spec.type == "num" || spec.type == "int") {
+    try {
+      std::size_t used = 0;
+      if (spec.type == "num") {
+        std::stod(value, &used);
+      } else {
+        std::stoi(value, &used);
+      }
+      if (used != value.size()) fail(spec.type == "num" ? "a number" : "a whole number");
+    } catch (const std::exception&) {
+      fail(spec.type == "num" ? "a number" : "a whole number");
+    }
+  } else if (spec.type == "text") {
+    // any text
+  } else if (spec.type != "flag") {
+    std::istringstream choices(spec.type);
+    std::string choice;
+    while (std::getline(choices, choice, '|')) {
+      if (choice == value) return;
+    }
+    std::string listed = spec.type;
+    std::replace(listed.begin(), listed.end(), '|', ',');
+    fail("one of " + listed);
+  }
+}
+
+}  // namespace
+
+Canvas::Canvas(QPainter& painter, double cellSize, std::uint32_t seed, LayerPart layerPart)
+    : p(painter), cell(cellSize), part(layerPart), rng_(seed) {}
+
+QColor Canvas::Ink() {
+  return QColor(58, 40, 34);
+}
+
+void Canvas::FillNoOutline(const QPainterPath& path, const QColor& color, double shade) {
+  if (color.alpha() == 0) return;
+  const QRectF bounds = path.boundingRect();
+  if (shade > 0) {
+    QLinearGradient gradient(bounds.topLeft(), bounds.bottomLeft());
+    gradient.setColorAt(0, color.lighter(100 + static_cast<int>(shade * 100)));
+    gradient.setColorAt(1, color.darker(100 + static_cast<int>(shade * 100)));
+    p.fillPath(path, gradient);
+  } else {
+    p.fillPath(path, color);
+  }
+}
+
+void Canvas::Outline(const QPainterPath& path, double width) {
+  QPen pen(Ink(), width < 0 ? line : width);
+  pen.setJoinStyle(Qt::RoundJoin);
+  pen.setCapStyle(Qt::RoundCap);
+  p.strokePath(path, pen);
+}
+
+void Canvas::Fill(const QPainterPath& path, const QColor& color, double shade) {
+  if (color.alpha() == 0) return;
+  FillNoOutline(path, color, shade);
+  Outline(path);
+}
+
+void Canvas::Box(const QRectF& rect, const QColor& color, double radius, double shade) {
+  QPainterPath path;
+  if (radius > 0) {
+    path.addRoundedRect(rect, radius, radius);
+  } else {
+    path.addRect(rect);
+  }
+  Fill(path, color, shade);
+}
+
+void Canvas::Oval(const QRectF& rect, const QColor& color, double shade) {
+  QPainterPath path;
+  path.addEllipse(rect);
+  Fill(path, color, shade);
+}
+
+void Canvas::Poly(const std::vector<QPointF>& points, const QColor& color, double shade) {
+  QPainterPath path;
+  if (points.empty()) return;
+  path.moveTo(points[0]);
+  for (std::size_t i = 1; i < points.size(); ++i) path.lineTo(points[i]);
+  path.closeSubpath();
+  Fill(path, color, shade);
+}
+
+void Canvas::Limb(const QPainterPath& path, const QColor& color, double width) {
+  QPen edge(Ink(), width + 2 * line, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.strokePath(path, edge);
+  QPen body(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.strokePath(path, body);
+}
+
+void Canvas::Stroke(const QPainterPath& path, const QColor& color, double width) {
+  QPen pen(color, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.strokePath(path, pen);
+}
+
+void Canvas::Segment(QPointF a, QPointF b, const QColor& color, double width) {
+  QPainterPath path(a);
+  path.lineTo(b);
+  Stroke(path, color, width);
+}
+
+void Canvas::Lettering(const QRectF& box, const std::string& text, const QColor& color,
+                       double pixels, bool bold, bool italic, int flags) {
+  QFont font("Liberation Serif");
+  font.setPixelSize(std::max(1, static_cast<int>(pixels)));
+  font.setBold(bold);
+  font.setItalic(italic);
+  font.setHintingPreference(QFont::PreferNoHinting);
+  p.save();
+  p.setFont(font);
+  p.setPen(color);
+  p.drawText(box, flags | Qt::TextWordWrap, QString::fromStdString(text));
+  p.restore();
+}
+
+double Canvas::Random(double low, double high) {
+  return std::uniform_real_distribution<double>(low, high)(rng_);
+}
+
+int Canvas::RandomInt(int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(rng_);
+}
+
+const std::vector<PainterInfo>& AllPainters() {
+  static const std::vector<PainterInfo> painters = [] {
+    std::vector<PainterInfo> all;
+    for (auto family : {BackdropPainters, FurniturePainters, ObjectPainters, OutdoorPainters,
+                        FigurePainters, SpecialPainters}) {
+      auto more = family();
+      all.insert(all.end(), more.begin(), more.end());
+    }
+    return all;
+  }();
+  return painters;
+}
+
+const PainterInfo* FindPainter(std::string_view name) {
+  for (const auto& painter : AllPainters()) {
+    if (painter.name == name) return &painter;
+  }
+  return nullptr;
+}
+
+Params ResolveParams(const PainterInfo& painter, const std::vector<std::string>& words,
+                     const SourcePos& pos) {
+  const std::vector<SettingSpec> specs = ParseSpecs(painter.settings);
+  Params params;
+  for (const auto& spec : specs) {
+    params.values[spec.name] = spec.fallback;
+    params.given[spec.name] = false;
+  }
+  const std::string name(painter.name);
+  for (const std::string& word : words) {
+    const auto equals = word.find('=');
+    const std::string key = word.substr(0, equals);
+    const auto spec = std::find_if(specs.begin(), specs.end(),
+                                   [&](const SettingSpec& s) { return s.name == key; });
+    if (spec == specs.end()) {
+      std::string known;
+      for (const auto& s : specs) known += (known.empty() ? "" : ", ") + Describe(s);
+      throw ContentError(pos,
+                         "\"" + key + "\" is not a setting of " + name +
+                             (known.empty() ? " (it has none)" : " (settings: " + known + ")"));
+    }
+    if (params.given[key]) throw ContentError(pos, key + " is set twice");
+    std::string value;
+    if (equals == std::string::npos) {
+      if (spec->type != "flag")
+        throw ContentError(pos, key + " of " + name + " needs a value: " + Describe(*spec));
+      value = "yes";
+    } else {
+      if (spec->type == "flag")
+        throw ContentError(pos, key + " of " + name + " is a switch: write just \"" + key + "\"");
+      value = word.substr(equals + 1);
+      CheckValue(*spec, value, name, pos);
+    }
+    params.values[key] = value;
+    params.given[key] = true;
+  }
+  return params;
+}
+
+}  // namespace quenna::datakit

@@ -1,0 +1,580 @@
+#include "Source.h"
+
+#include <QColor>
+
+#include <array>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include "Painters.h"
+
+namespace quenna::datakit {
+namespace {
+
+std::string Where(const SourcePos& pos) {
+  return pos.file + ":" + std::to_string(pos.line);
+}
+
+// The years of the date book's pages, in tab order.
+constexpr std::array<int, 14> kPageYears = {1716, 1719, 1722, 1723, 1725, 1727, 1728,
+                                            1735, 1746, 1752, 1776, 1778, 1779, 1785};
+
+// Named colours, so a writer can say "walnut" rather than "#764e30".
+const std::map<std::string, QColor>& NamedColors() {
+  static const std::map<std::string, QColor> names = {
+      {"oak", palette::kOak},           {"walnut", palette::kWalnut},
+      {"pine", palette::kPine},         {"iron", palette::kIron},
+      {"brass", palette::kBrass},       {"paper", palette::kPaper},
+      {"stone", palette::kStone},       {"leaf", palette::kLeaf},
+      {"white", QColor(250, 250, 246)}, {"black", QColor(40, 36, 40)},
+      {"cream", QColor(244, 234, 212)}, {"brown", QColor(122, 82, 50)},
+      {"red", QColor(190, 60, 50)},     {"blue", QColor(62, 104, 170)},
+      {"navy", QColor(40, 56, 100)},    {"green", QColor(70, 130, 80)},
+      {"yellow", QColor(236, 196, 70)}, {"grey", QColor(140, 140, 146)},
+      {"pink", QColor(236, 150, 170)},  {"lilac", QColor(184, 150, 206)},
+      {"orange", QColor(226, 130, 52)}, {"none", QColor(0, 0, 0, 0)},
+  };
+  return names;
+}
+
+std::string Trim(const std::string& text) {
+  const auto first = text.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  const auto last = text.find_last_not_of(" \t\r");
+  return text.substr(first, last - first + 1);
+}
+
+int Indent(const std::string& line) {
+  int indent = 0;
+  for (char c : line) {
+    if (c == ' ') {
+      ++indent;
+    } else if (c == '\t') {
+      indent += 4;
+    } else {
+      break;
+    }
+  }
+  return indent;
+}
+
+// Writers type in editors that like curly quotes; the game's text files are plain
+// ASCII, so the usual typographic marks become their plain forms and anything else is
+// a mistake to point at.
+std::string PlainText(const std::string& text, const SourcePos& pos) {
+  static const std::vector<std::pair<std::string, std::string>> kReplacements = {
+      {"\xE2\x80\x98", "'"},   {"\xE2\x80\x99", "'"}, {"\xE2\x80\x9C", "\""},
+      {"\xE2\x80\x9D", "\""},  {"\xE2\x80\x93", "-"}, {"\xE2\x80\x94", " - "},
+      {"\xE2\x80\xA6", "..."}, {"\xC2\xA0", " "}};
+  std::string plain;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {
+      if (byte < 0x20 && byte != '\t') {
+        throw ContentError(pos, "a control character (code " + std::to_string(byte) +
+                                    ") cannot be stored in the game's text files");
+      }
+      plain.push_back(byte == '\t' ? ' ' : static_cast<char>(byte));
+      ++i;
+      continue;
+    }
+    bool replaced = false;
+    for (const auto& [from, to] : kReplacements) {
+      if (text.compare(i, from.size(), from) == 0) {
+        plain += to;
+        i += from.size();
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) {
+      std::size_t length = 1;
+      while (i + length < text.size() &&
+             (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
+        ++length;
+      }
+      throw ContentError(pos, "the character \"" + text.substr(i, length) +
+                                  "\" is not plain ASCII; the game's text files hold only "
+                                  "plain letters, digits and punctuation");
+    }
+  }
+  return plain;
+}
+
+// Splits a line into words; "quoted words" stay together, quotes removed.
+std::vector<std::string> Words(const std::string& line, const SourcePos& pos) {
+  std::vector<std::string> words;
+  std::string current;
+  bool quoted = false;
+  bool inWord = false;
+  for (char c : line) {
+    if (c == '"') {
+      quoted = !quoted;
+      inWord = true;
+      continue;
+    }
+    if (!quoted && (c == ' ' || c == '\t')) {
+      if (inWord) words.push_back(current);
+      current.clear();
+      inWord = false;
+      continue;
+    }
+    current.push_back(c);
+    inWord = true;
+  }
+  if (quoted) throw ContentError(pos, "a quotation mark is not closed");
+  if (inWord) words.push_back(current);
+  return words;
+}
+
+double ParseNumber(const std::string& text, const SourcePos& pos, const std::string& what) {
+  try {
+    std::size_t used = 0;
+    const double value = std::stod(text, &used);
+    if (used == text.size()) return value;
+  } catch (const std::exception&) {
+  }
+  throw ContentError(pos, what + " \"" + text + "\" is not a number");
+}
+
+std::pair<double, double> ParsePair(const std::string& text, char separator, const SourcePos& pos,
+                                    const std::string& what) {
+  const auto split = text.find(separator);
+  if (split == std::string::npos) {
+    throw ContentError(pos, what + " \"" + text + "\" should be two numbers joined by '" +
+                                std::string(1, separator) + "'");
+  }
+  return {ParseNumber(text.substr(0, split), pos, what),
+          ParseNumber(text.substr(split + 1), pos, what)};
+}
+
+// "<painter> at C,R size WxH setting=value flag ..." (the painter named already).
+Drawing ParseDrawing(const std::string& painterName, const std::vector<std::string>& words,
+                     std::size_t first, const SourcePos& pos, bool placeRequired) {
+  const PainterInfo* painter = FindPainter(painterName);
+  if (!painter) {
+    std::string known;
+    for (const auto& info : AllPainters())
+      known += (known.empty() ? "" : ", ") + std::string(info.name);
+    throw ContentError(pos,
+                       "there is no painter \"" + painterName + "\" (painters: " + known + ")");
+  }
+  Drawing drawing;
+  drawing.painter = painterName;
+  drawing.pos = pos;
+  bool hasAt = false;
+  bool hasSize = false;
+  std::vector<std::string> settings;
+  for (std::size_t i = first; i < words.size(); ++i) {
+    if (words[i] == "at" || words[i] == "size") {
+      if (i + 1 >= words.size()) throw ContentError(pos, "\"" + words[i] + "\" needs a value");
+      if (words[i] == "at") {
+        const auto [column, row] = ParsePair(words[i + 1], ',', pos, "the place");
+        drawing.cells.moveTo(column, row);
+        hasAt = true;
+      } else {
+        const auto [width, height] = ParsePair(words[i + 1], 'x', pos, "the size");
+        if (width <= 0 || height <= 0) throw ContentError(pos, "a size must be above zero");
+        drawing.cells.setSize({width, height});
+        hasSize = true;
+      }
+      ++i;
+      continue;
+    }
+    settings.push_back(words[i]);
+  }
+  if (placeRequired && (!hasAt || !hasSize)) {
+    throw ContentError(pos,
+                       "say where to draw it: \"at <column>,<row> size <width>x<height>\" "
+                       "in grid cells (the picture is 20 x 20 cells)");
+  }
+  drawing.params = ResolveParams(*painter, settings, pos);
+  return drawing;
+}
+
+int ParseValue(const std::string& text, const SourcePos& pos) {
+  if (text.size() != 1 || text[0] < '1' || text[0] > '9') {
+    throw ContentError(pos, "a grid value is one digit from 1 to 9, not \"" + text + "\"");
+  }
+  return text[0] - '0';
+}
+
+std::string RestOfLine(const std::string& trimmed, std::size_t words) {
+  // The text after the first `words` words of the line, spaces kept as written.
+  std::size_t at = 0;
+  for (std::size_t w = 0; w < words; ++w) {
+    at = trimmed.find_first_not_of(" \t", at);
+    if (at == std::string::npos) return {};
+    at = trimmed.find_first_of(" \t", at);
+    if (at == std::string::npos) return {};
+  }
+  return Trim(trimmed.substr(at));
+}
+
+// The shared reader of page and picture files: the drawing lines, the clickables and
+// their texts. Which keywords are allowed depends on the kind of file.
+class Reader {
+ public:
+  Reader(std::string fileName, bool page) : fileName_(std::move(fileName)), page_(page) {}
+
+  void Read(const std::string& text) {
+    std::istringstream stream(text);
+    std::string raw;
+    int number = 0;
+    while (std::getline(stream, raw)) {
+      ++number;
+      const SourcePos pos{fileName_, number};
+      const std::string line = Trim(raw);
+      if (inNarration_) {
+        ReadNarrationLine(line, pos);
+        continue;
+      }
+      if (line.empty() || line[0] == '#') {
+        if (line.empty()) textTarget_ = nullptr;
+        continue;
+      }
+      const int indent = Indent(raw);
+      if (textTarget_ && indent > textIndent_) {
+        *textTarget_ += " " + PlainText(line, pos);
+        continue;
+      }
+      textTarget_ = nullptr;
+      Keyword(line, indent, pos);
+    }
+    if (!paragraph_.empty()) page_source.narration.push_back(paragraph_);
+  }
+
+  PageSource page_source;
+  PictureSource picture_source;
+
+ private:
+  Scene& scene() { return page_ ? page_source.scene : picture_source.scene; }
+
+  void ReadNarrationLine(const std::string& line, const SourcePos& pos) {
+    if (!line.empty() && line[0] == '#') return;
+    if (line.empty()) {
+      if (!paragraph_.empty()) page_source.narration.push_back(paragraph_);
+      paragraph_.clear();
+      return;
+    }
+    paragraph_ += (paragraph_.empty() ? "" : " ") + PlainText(line, pos);
+  }
+
+  void StartText(std::string& target, const std::string& text, int indent, const SourcePos& pos) {
+    target = PlainText(text, pos);
+    textTarget_ = &target;
+    textIndent_ = indent;
+  }
+
+  Clickable& Current(const std::string& keyword, const SourcePos& pos) {
+    if (current_ < 0) {
+      throw ContentError(pos, "\"" + keyword +
+                                  "\" belongs to a thing or person: start one with "
+                                  "\"thing <value> <name>\" or \"person <value> <name>\" first");
+    }
+    return scene().clickables[static_cast<std::size_t>(current_)];
+  }
+
+  void Keyword(const std::string& line, int indent, const SourcePos& pos) {
+    const std::vector<std::string> words = Words(line, pos);
+    const std::string& keyword = words[0];
+    auto need = [&](std::size_t count, const char* usage) {
+      if (words.size() < count) throw ContentError(pos, std::string("write it as: ") + usage);
+    };
+    if (keyword == "page" && page_) {
+      need(2, "page <year>");
+      if (page_source.year != 0) throw ContentError(pos, "the page's year is given twice");
+      const int year = static_cast<int>(ParseNumber(words[1], pos, "the year"));
+      for (std::size_t i = 0; i < kPageYears.size(); ++i) {
+        if (kPageYears[i] == year) page_source.tab = static_cast<int>(i) + 1;
+      }
+      if (page_source.tab == 0) {
+        throw ContentError(pos, std::to_string(year) + " is not a year of the date book");
+      }
+      page_source.year = year;
+      pageLine_ = pos;
+      return;
+    }
+    if (keyword == "picture" && !page_) {
+      need(4, "picture <game path> size <width>x<height> [quality=<1..100>]");
+      picture_source.output = words[1];
+      if (words[2] != "size")
+        throw ContentError(pos, "write it as: picture <game path> size <w>x<h>");
+      const auto [width, height] = ParsePair(words[3], 'x', pos, "the size");
+      if (width < 1 || height < 1 || width > 4000 || height > 4000) {
+        throw ContentError(pos, "a picture is 1 to 4000 pixels wide and high");
+      }
+      scene().width = static_cast<int>(width);
+      scene().height = static_cast<int>(height);
+      for (std::size_t i = 4; i < words.size(); ++i) {
+        if (words[i].rfind("quality=", 0) == 0) {
+          picture_source.quality =
+              static_cast<int>(ParseNumber(words[i].substr(8), pos, "the quality"));
+          if (picture_source.quality < 1 || picture_source.quality > 100) {
+            throw ContentError(pos, "the quality is a number from 1 to 100");
+          }
+        } else {
+          throw ContentError(pos, "\"" + words[i] + "\" is not a setting of a picture");
+        }
+      }
+      pageLine_ = pos;
+      return;
+    }
+    if (keyword == "backdrop") {
+      need(2, "backdrop <painter> [settings]");
+      if (hasBackdrop_) throw ContentError(pos, "a picture has one backdrop");
+      if (!scene().layers.empty())
+        throw ContentError(pos, "the backdrop comes before everything drawn on it");
+      Layer layer;
+      layer.drawing = ParseDrawing(words[1], words, 2, pos, false);
+      if (layer.drawing.cells.isEmpty()) {
+        layer.drawing.cells = QRectF(0, 0, scene().width / 30.0, scene().height / 30.0);
+      }
+      scene().layers.push_back(layer);
+      hasBackdrop_ = true;
+      current_ = -1;
+      return;
+    }
+    if (keyword == "decor" || keyword == "overlay") {
+      need(2, "decor <painter> at <column>,<row> size <width>x<height> [settings]");
+      Layer layer;
+      layer.overlay = keyword == "overlay";
+      // An overlay covers the whole picture unless told otherwise.
+      layer.drawing = ParseDrawing(words[1], words, 2, pos, !layer.overlay);
+      if (layer.drawing.cells.isEmpty()) {
+        layer.drawing.cells = QRectF(0, 0, scene().width / 30.0, scene().height / 30.0);
+      }
+      scene().layers.push_back(layer);
+      current_ = -1;
+      return;
+    }
+    if (keyword == "nothing" && page_) {
+      need(2, "nothing <the look line for every spot where nothing is>");
+      StartText(page_source.nothing, RestOfLine(line, 1), indent, pos);
+      current_ = -1;
+      return;
+    }
+    if (keyword == "narration" && page_) {
+      if (words.size() > 1)
+        throw ContentError(pos, "the narration starts on the line after \"narration\"");
+      inNarration_ = true;
+      page_source.narrationPos = pos;
+      return;
+    }
+    if (keyword == "thing" || keyword == "person") {
+      if (!page_) throw ContentError(pos, "only year pages have things and people to click");
+      need(3, keyword == "thing" ? "thing <value 1..9> <name>" : "person <value 1..9> <name>");
+      Clickable clickable;
+      clickable.value = ParseValue(words[1], pos);
+      clickable.name = RestOfLine(line, 2);
+      clickable.person = keyword == "person";
+      clickable.pos = pos;
+      scene().clickables.push_back(clickable);
+      current_ = static_cast<int>(scene().clickables.size()) - 1;
+      return;
+    }
+    if (keyword == "draw") {
+      Clickable& clickable = Current(keyword, pos);
+      need(2, "draw <painter> at <column>,<row> size <width>x<height> [settings]");
+      if (clickable.person)
+        throw ContentError(pos, "a person is drawn with \"figure\", not \"draw\"");
+      AddLayer(clickable, ParseDrawing(words[1], words, 2, pos, true), LayerPart::kAll);
+      return;
+    }
+    if (keyword == "figure") {
+      Clickable& clickable = Current(keyword, pos);
+      if (!clickable.person)
+        throw ContentError(pos, "\"figure\" draws a person; a thing uses \"draw\"");
+      if (!clickable.drawings.empty()) throw ContentError(pos, "a person has one figure");
+      // "figure at ..." draws a person; "figure cat at ..." names another painter.
+      const bool named = words.size() > 1 && words[1] != "at" && words[1] != "size" &&
+                         words[1].find('=') == std::string::npos;
+      AddLayer(clickable,
+               ParseDrawing(named ? words[1] : "figure", words, named ? 2 : 1, pos, true),
+               LayerPart::kAll);
+      return;
+    }
+    if (keyword == "held") {
+      Clickable& clickable = Current(keyword, pos);
+      need(2, "held <value 1..9>");
+      if (!clickable.person || clickable.drawings.empty()) {
+        throw ContentError(pos, "\"held\" follows a person's \"figure\" line");
+      }
+      clickable.heldValue = ParseValue(words[1], pos);
+      // The figure becomes two layers: the person, then what the person holds.
+      std::vector<Layer>& layers = scene().layers;
+      layers.back().part = LayerPart::kBody;
+      Layer held = layers.back();
+      held.part = LayerPart::kHeld;
+      held.value = clickable.heldValue;
+      layers.push_back(held);
+      return;
+    }
+    if (keyword == "look" || keyword == "describe" || keyword == "heldlook") {
+      Clickable& clickable = Current(keyword, pos);
+      need(2, "look <text>");
+      std::string& target = keyword == "look"       ? clickable.look
+                            : keyword == "describe" ? clickable.describe
+                                                    : clickable.heldLook;
+      if (!target.empty()) throw ContentError(pos, "\"" + keyword + "\" is given twice");
+      if (keyword == "describe" && !clickable.person) {
+        throw ContentError(pos, "only people are described");
+      }
+      StartText(target, RestOfLine(line, 1), indent, pos);
+      return;
+    }
+    throw ContentError(pos, "\"" + keyword + "\" is not a keyword of a " +
+                                (page_ ? std::string("page") : std::string("picture")) + " file");
+  }
+
+  void AddLayer(Clickable& clickable, Drawing drawing, LayerPart part) {
+    Layer layer;
+    layer.drawing = std::move(drawing);
+    layer.value = clickable.value;
+    layer.clickable = current_;
+    layer.part = part;
+    clickable.drawings.push_back(layer.drawing);
+    scene().layers.push_back(layer);
+  }
+
+ public:
+  void Finish() {
+    const SourcePos top{fileName_, 1};
+    if (pageLine_.line == 0) {
+      throw ContentError(
+          top, page_ ? "the file must say which page it is: \"page <year>\""
+                     : "the file must say what it makes: \"picture <path> size <w>x<h>\"");
+    }
+    if (!hasBackdrop_) throw ContentError(pageLine_, "the picture needs a \"backdrop\"");
+    if (!page_) return;
+    if (page_source.nothing.empty()) {
+      throw ContentError(pageLine_,
+                         "the page needs a \"nothing\" line: the look line where nothing is");
+    }
+    if (page_source.narration.empty()) {
+      throw ContentError(pageLine_, "the page needs its \"narration\" (at the end of the file)");
+    }
+    std::set<int> used;
+    auto claim = [&](int value, const SourcePos& pos) {
+      if (!used.insert(value).second) {
+        throw ContentError(
+            pos, "the grid value " + std::to_string(value) + " is used twice on this page");
+      }
+    };
+    for (const Clickable& clickable : scene().clickables) {
+      claim(clickable.value, clickable.pos);
+      if (clickable.heldValue != 0) {
+        claim(clickable.heldValue, clickable.pos);
+        if (clickable.heldLook.empty()) {
+          throw ContentError(clickable.pos, "\"" + clickable.name +
+                                                "\" holds something with a value of "
+                                                "its own; give it a \"heldlook\" line");
+        }
+      }
+      if (clickable.drawings.empty()) {
+        throw ContentError(clickable.pos, "\"" + clickable.name + "\" is never drawn");
+      }
+      if (clickable.look.empty()) {
+        throw ContentError(clickable.pos, "\"" + clickable.name + "\" needs a \"look\" line");
+      }
+      if (clickable.person && clickable.describe.empty()) {
+        throw ContentError(clickable.pos,
+                           "describe \"" + clickable.name +
+                               "\" (age, clothes, colours, hair) with a \"describe\" line");
+      }
+    }
+  }
+
+ private:
+  std::string fileName_;
+  bool page_;
+  bool hasBackdrop_ = false;
+  bool inNarration_ = false;
+  int current_ = -1;
+  std::string* textTarget_ = nullptr;
+  int textIndent_ = 0;
+  std::string paragraph_;
+  SourcePos pageLine_;
+};
+
+}  // namespace
+
+ContentError::ContentError(const SourcePos& pos, const std::string& message)
+    : std::runtime_error(Where(pos) + ": " + message) {}
+
+ContentError::ContentError(const std::string& file, const std::string& message)
+    : std::runtime_error(file + ": " + message) {}
+
+QColor Params::Color(const std::string& key) const {
+  return *ParseColor(Text(key));
+}
+
+double Params::Number(const std::string& key) const {
+  return std::stod(Text(key));
+}
+
+int Params::Int(const std::string& key) const {
+  return std::stoi(Text(key));
+}
+
+bool Params::Flag(const std::string& key) const {
+  return Text(key) == "yes";
+}
+
+const std::string& Params::Text(const std::string& key) const {
+  const auto found = values.find(key);
+  if (found == values.end())
+    throw std::logic_error("a painter asked for an undeclared setting: " + key);
+  return found->second;
+}
+
+bool Params::Given(const std::string& key) const {
+  const auto found = given.find(key);
+  return found != given.end() && found->second;
+}
+
+std::optional<QColor> ParseColor(const std::string& text) {
+  if (text.size() == 7 && text[0] == '#') {
+    const QColor color = QColor::fromString(text);
+    if (color.isValid()) return color;
+    return std::nullopt;
+  }
+  const auto found = NamedColors().find(text);
+  if (found != NamedColors().end()) return found->second;
+  return std::nullopt;
+}
+
+std::string ReadTextFile(const std::filesystem::path& file) {
+  std::ifstream stream(file, std::ios::binary);
+  if (!stream) throw ContentError(file.string(), "cannot be read");
+  std::ostringstream text;
+  text << stream.rdbuf();
+  return text.str();
+}
+
+PageSource ParsePageSource(const std::string& text, const std::string& fileName) {
+  Reader reader(fileName, true);
+  reader.Read(text);
+  reader.Finish();
+  reader.page_source.scene.file = fileName;
+  return reader.page_source;
+}
+
+PageSource ReadPageSource(const std::filesystem::path& file) {
+  return ParsePageSource(ReadTextFile(file), file.string());
+}
+
+PictureSource ParsePictureSource(const std::string& text, const std::string& fileName) {
+  Reader reader(fileName, false);
+  reader.Read(text);
+  reader.Finish();
+  reader.picture_source.scene.file = fileName;
+  return reader.picture_source;
+}
+
+PictureSource ReadPictureSource(const std::filesystem::path& file) {
+  return ParsePictureSource(ReadTextFile(file), file.string());
+}
+
+}  // namespace quenna::datakit

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quenna::datakit {
+
+// Where something was written, so every complaint can name the file and the line.
+struct SourcePos {
+  std::string file;
+  int line = 0;
+};
+
+// A mistake in the content sources: "content/pages/1716.page:12: message".
+class ContentError : public std::runtime_error {
+ public:
+  ContentError(const SourcePos& pos, const std::string& message);
+  ContentError(const std::string& file, const std::string& message);
+};
+
+// The settings of one painter call, checked against the painter's list of settings when
+// read, with the painter's defaults filled in for everything not written.
+class Params {
+ public:
+  QColor Color(const std::string& key) const;
+  double Number(const std::string& key) const;
+  int Int(const std::string& key) const;
+  bool Flag(const std::string& key) const;
+  const std::string& Text(const std::string& key) const;
+  // True when the writer gave the setting (rather than taking the default).
+  bool Given(const std::string& key) const;
+
+  std::map<std::string, std::string> values;
+  std::map<std::string, bool> given;
+};
+
+// One call of a painter: which painter, where (in grid cells of 30 pixels), and how.
+struct Drawing {
+  std::string painter;
+  QRectF cells;  // left, top, width, height in cells
+  Params params;
+  SourcePos pos;
+};
+
+// A thing or a person that answers a look click: its grid value, its look line, and
+// what is drawn for it. A person's held object may have a value of its own.
+struct Clickable {
+  int value = 0;
+  std::string name;
+  bool person = false;
+  int heldValue = 0;  // 0: the held object counts as part of the person
+  std::vector<Drawing> drawings;
+  std::string look;
+  std::string heldLook;
+  std::string describe;  // a person's looks, for close-ups and slides
+  SourcePos pos;
+};
+
+// What the picture paints, in order. A layer is one drawing of the backdrop, a
+// decoration or a clickable; its value (0 for decorations) is what the grid records
+// where it is seen. An overlay (rain, light) is painted on top without hiding anything
+// from clicks.
+enum class LayerPart { kAll, kBody, kHeld };
+struct Layer {
+  Drawing drawing;
+  int value = 0;
+  int clickable = -1;  // index in Scene::clickables, or -1
+  bool overlay = false;
+  LayerPart part = LayerPart::kAll;
+};
+
+struct Scene {
+  std::string file;  // the source it came from
+  int width = 600;
+  int height = 600;
+  std::vector<Layer> layers;  // the backdrop first
+  std::vector<Clickable> clickables;
+};
+
+// A year page: its picture with the click grid, the look lines and the narration.
+struct PageSource {
+  Scene scene;
+  int year = 0;
+  int tab = 0;                         // 1..14, from the year
+  std::string nothing;                 // look line 0
+  std::vector<std::string> narration;  // paragraphs
+  SourcePos narrationPos;
+};
+
+// Any other picture: the title, the cover, portraits, charts, slides.
+struct PictureSource {
+  Scene scene;
+  std::string output;  // the game's path, "closeups//ornhd1x1.jpg"
+  int quality = 90;
+};
+
+// Reads one page file. Throws ContentError naming the line of the first mistake.
+PageSource ReadPageSource(const std::filesystem::path& file);
+PageSource ParsePageSource(const std::string& text, const std::string& fileName);
+
+// Reads one picture file ("picture <game path> size <w>x<h>", then the page drawing lines).
+PictureSource ReadPictureSource(const std::filesystem::path& file);
+PictureSource ParsePictureSource(const std::string& text, const std::string& fileName);
+
+// Reads a colour as the content writes it: "#rrggbb" or a name of the palette.
+std::optional<QColor> ParseColor(const std::string& text);
+
+// The text of a file, with a ContentError naming the file when it cannot be read.
+std::string ReadTextFile(const std::filesystem::path& file);
+
+}  // namespace quenna::datakit
