@@ -1,7 +1,9 @@
 #include "shell/TForm1.h"
 
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMenuBar>
+#include <QPixmap>
 
 #include "cards/TPlayCards.h"
 #include "core/RunHandler.h"
@@ -11,6 +13,7 @@
 #include "media/Cursors.h"
 #include "shell/AboutPicture.h"
 #include "shell/Game.h"
+#include "shell/GameIcon.h"
 #include "store/TReminder.h"
 
 namespace quenna {
@@ -48,6 +51,7 @@ QLabel* MakeLabel(const QString& caption, QWidget* parent, const QFont& font,
 TForm1::TForm1(Game& game, GameContext& context)
     : game_(game), context_(context), state_(context.state) {
   setWindowTitle(kTitle);
+  setWindowIcon(QIcon(QPixmap::fromImage(GameIcon(64))));
   setFont(TimesFont(13));
   BuildControls();
   BuildMenu();
