@@ -123,9 +123,10 @@ std::vector<PictureSource> ReadAllPictures(const std::filesystem::path& contentF
   std::map<std::string, std::string> outputs;
   for (const auto& file : FilesWithExtension(contentFolder / "pictures", ".picture")) {
     PictureSource picture = ReadPictureSource(file);
-    if (!outputs.emplace(picture.output, file.string()).second) {
-      throw ContentError(file.string(),
-                         picture.output + " is also made by " + outputs[picture.output]);
+    // "intro\x.jpg" and "intro//x.jpg" are the same file to the game.
+    const std::string same = DataFolder({}).Resolve(picture.output).generic_string();
+    if (!outputs.emplace(same, file.string()).second) {
+      throw ContentError(file.string(), picture.output + " is also made by " + outputs[same]);
     }
     pictures.push_back(std::move(picture));
   }
