@@ -71,6 +71,23 @@ TEST_F(CheckData, MissingAndBrokenFilesAreNamed) {
   EXPECT_NE(problems.find("data\\ornC.dat: is missing or empty\n"), std::string::npos) << problems;
 }
 
+// The slide shows load their pictures by name and pan over the classroom: a slide
+// missing or of the wrong size, or a classroom too small for the pans, is named.
+TEST_F(CheckData, SlidesAreChecked) {
+  std::filesystem::remove(data_.path / "intro" / "wink.jpg");
+  const auto replace = std::filesystem::copy_options::overwrite_existing;
+  std::filesystem::copy_file(data_.path / "intro" / "intro1.jpg",
+                             data_.path / "intro" / "teacher.jpg", replace);
+  std::filesystem::copy_file(data_.path / "intro" / "speech.jpg",
+                             data_.path / "intro" / "intro1.jpg", replace);
+  const std::string problems = Problems();
+  for (const char* expected :
+       {"intro//wink.jpg: Cannot open file", "intro//teacher.jpg: is 801 x 582, not 600 x 450\n",
+        "intro/intro1.jpg: is 600 x 450, not at least 801 x 582\n"}) {
+    EXPECT_NE(problems.find(expected), std::string::npos) << expected << "\n" << problems;
+  }
+}
+
 // The grid file must hold fourteen records of 645 digits made from the sources.
 TEST_F(CheckData, GridRecordsAreCheckedByteForByte) {
   std::string grid = Read("2grdata.");
