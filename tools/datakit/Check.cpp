@@ -7,6 +7,7 @@
 
 #include "Build.h"
 #include "Render.h"
+#include "Speech.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/PictureLoader.h"
@@ -109,7 +110,10 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
   const struct {
     const char* path;
     double minimum, maximum;
-  } sounds[] = {{"intro//orn2.wav", 20, 40}, {"points2.wav", 0.3, 4}, {"sndoff.wav", 0.01, 0.5}};
+  } sounds[] = {{"intro//orn2.wav", 20, 40},
+                {"points2.wav", 0.3, 4},
+                {"sndoff.wav", 0.01, 0.5},
+                {"intro//epitaph.wav", 8, 40}};
   for (const auto& sound : sounds) {
     const auto file = data.Resolve(sound.path);
     if (!std::filesystem::is_regular_file(file)) {
@@ -132,6 +136,16 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
       problem(kGridFileName, "byte " + std::to_string(i) + " is not a digit");
       break;
     }
+  }
+
+  // Words spoken must be the words shown.
+  try {
+    for (const ContentError& wrong :
+         SpokenWordsShown(ReadAllSpeeches(contentFolder), ReadAllPictures(contentFolder))) {
+      problems.push_back(wrong.what());
+    }
+  } catch (const std::exception& error) {
+    problems.push_back(error.what());
   }
 
   std::vector<PageSource> pages;
