@@ -180,12 +180,26 @@ TEST(BuildData, EveryPictureOnce) {
   std::vector<std::string> outputs;
   for (const auto& picture : pictures) outputs.push_back(picture.output);
   std::sort(outputs.begin(), outputs.end());
-  EXPECT_EQ(outputs, (std::vector<std::string>{"closeups//ornhd1x1.jpg", "gold.jpg", "quenna.jpg",
-                                               "scenes//cover1x1.jpg", "scenes//cover1x2.jpg",
-                                               "virtues.jpg"}));
+  EXPECT_EQ(outputs,
+            (std::vector<std::string>{
+                "closeups//ornhd1x1.jpg", "gold.jpg", "intro//bookdesk.jpg", "intro//epitaph.jpg",
+                "intro//speech.jpg", "intro//teacher.jpg", "intro//wink.jpg", "intro/intro1.jpg",
+                "intro/openbk1.jpg", "intro/quennasleep1.jpg", "intro/quennasleep2.jpg",
+                "intro\\intro.jpg", "intro\\quennasleep3.jpg", "quenna.jpg", "scenes//cover1x1.jpg",
+                "scenes//cover1x2.jpg", "virtues.jpg"}));
   std::filesystem::copy(content.path / "pictures" / "gold.picture",
                         content.path / "pictures" / "gold2.picture");
   EXPECT_THROW(ReadAllPictures(content.path), ContentError);
+  // The same file under other separators is the same file.
+  std::filesystem::remove(content.path / "pictures" / "gold2.picture");
+  std::ofstream(content.path / "pictures" / "classroom.picture")
+      << "picture intro\\intro1.jpg size 801x582\nbackdrop plain\n";
+  try {
+    ReadAllPictures(content.path);
+    ADD_FAILURE() << "a second classroom was accepted";
+  } catch (const ContentError& error) {
+    EXPECT_NE(std::string(error.what()).find("is also made by"), std::string::npos) << error.what();
+  }
 }
 
 }  // namespace

@@ -71,6 +71,26 @@ TEST_F(CheckData, MissingAndBrokenFilesAreNamed) {
   EXPECT_NE(problems.find("data\\ornC.dat: is missing or empty\n"), std::string::npos) << problems;
 }
 
+// The slide shows load their pictures by name and pan over the classroom, and the ending
+// plays the epitaph: a slide missing or of the wrong size, a classroom too small for the
+// pans, or an epitaph sound too short to hold the words, is named.
+TEST_F(CheckData, SlidesAndTheEpitaphAreChecked) {
+  std::filesystem::remove(data_.path / "intro" / "wink.jpg");
+  const auto replace = std::filesystem::copy_options::overwrite_existing;
+  std::filesystem::copy_file(data_.path / "intro" / "intro1.jpg",
+                             data_.path / "intro" / "teacher.jpg", replace);
+  std::filesystem::copy_file(data_.path / "intro" / "speech.jpg",
+                             data_.path / "intro" / "intro1.jpg", replace);
+  Write("intro/epitaph.wav", Read("sndoff.wav"));
+  const std::string problems = Problems();
+  for (const char* expected :
+       {"intro//wink.jpg: Cannot open file", "intro//teacher.jpg: is 801 x 582, not 600 x 450\n",
+        "intro/intro1.jpg: is 600 x 450, not at least 801 x 582\n",
+        "intro//epitaph.wav: lasts 0.1"}) {
+    EXPECT_NE(problems.find(expected), std::string::npos) << expected << "\n" << problems;
+  }
+}
+
 // The grid file must hold fourteen records of 645 digits made from the sources.
 TEST_F(CheckData, GridRecordsAreCheckedByteForByte) {
   std::string grid = Read("2grdata.");

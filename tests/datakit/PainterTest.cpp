@@ -99,7 +99,7 @@ TEST(Painters, EveryPainterPaintsInsideItsBox) {
       {"lightning", 400}, {"glow", 0},    {"kite", 30},     {"skyneedle", 10}, {"figure", 40},
       {"banner", 80},     {"tower", 30},  {"flag13", 10},   {"door", 20},      {"sign", 10},
       {"clouds", 40},     {"moon", 100},  {"hedge", 10},    {"apples", 10},    {"ship", 30}};
-  const std::set<std::string> light = {"zzz",  "sparkle",  "rain",       "sunbeam",
+  const std::set<std::string> light = {"zzz",  "sparkle",  "rain",       "sunbeam", "tint",
                                        "glow", "vignette", "kitestring", "words"};
   const std::set<std::string> filling = {"outdoors", "room",    "hall",       "plain",
                                          "patch",    "goldbar", "virtuechart"};

@@ -6,6 +6,7 @@
 
 #include "Render.h"
 #include "Sound.h"
+#include "Speech.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/JpegWriter.h"
@@ -123,9 +124,10 @@ std::vector<PictureSource> ReadAllPictures(const std::filesystem::path& contentF
   std::map<std::string, std::string> outputs;
   for (const auto& file : FilesWithExtension(contentFolder / "pictures", ".picture")) {
     PictureSource picture = ReadPictureSource(file);
-    if (!outputs.emplace(picture.output, file.string()).second) {
-      throw ContentError(file.string(),
-                         picture.output + " is also made by " + outputs[picture.output]);
+    // "intro\x.jpg" and "intro//x.jpg" are the same file to the game.
+    const std::string same = DataFolder({}).Resolve(picture.output).generic_string();
+    if (!outputs.emplace(same, file.string()).second) {
+      throw ContentError(file.string(), picture.output + " is also made by " + outputs[same]);
     }
     pictures.push_back(std::move(picture));
   }
@@ -156,6 +158,10 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
     narrations.push_back(NarrationText(page));
   }
   const auto help = ReadTextFile(contentFolder / "help" / "ORNH.html");
+  const std::vector<SpeechSource> speeches = ReadAllSpeeches(contentFolder);
+  for (const ContentError& problem : SpokenWordsShown(speeches, pictures)) throw problem;
+  std::vector<Voice> voices;
+  for (const SpeechSource& speech : speeches) voices.push_back(Speak(speech));
 
   std::string grid;
   std::vector<std::vector<std::uint8_t>> scenePictures;
@@ -196,6 +202,10 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   WriteDataFile(dataFolder, "intro//orn2.wav", WavFile(ThemeTune()));
   WriteDataFile(dataFolder, "points2.wav", WavFile(BonusChime()));
   WriteDataFile(dataFolder, "sndoff.wav", WavFile(Silence(0.1)));
+  for (std::size_t i = 0; i < speeches.size(); ++i) {
+    WriteDataFile(dataFolder, speeches[i].output, WavFile(voices[i].samples, voices[i].rate));
+    log << "speech " << speeches[i].output << "\n";
+  }
   WriteDataFile(dataFolder, "ORNH.HLP", std::vector<std::uint8_t>(help.begin(), help.end()));
   log << "sounds and help written\n";
 }

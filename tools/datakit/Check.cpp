@@ -7,6 +7,7 @@
 
 #include "Build.h"
 #include "Render.h"
+#include "Speech.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/PictureLoader.h"
@@ -20,7 +21,14 @@ struct PictureFile {
   std::string path;
   int width;  // 0: any size
   int height;
+  bool atLeast = false;  // the size is the least it may be
 };
+
+// The slide window shows a picture in a frame 601 x 449 inside. The classroom of the
+// two shows is panned 190 pixels left and 133 up, and the ending starts 200 pixels to the
+// left, so it must be larger than the frame by as much, or bare frame would show.
+constexpr int kClassroomWidth = 601 + 200;
+constexpr int kClassroomHeight = 449 + 133;
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file) {
   std::ifstream stream(file, std::ios::binary);
@@ -72,15 +80,24 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
       {"scenes//cover1x2.jpg", 0, 0}, {"closeups//ornhd1x1.jpg", 0, 0},
       {"virtues.jpg", 306, 513},      {"gold.jpg", 0, 0}};
   for (int tab = 1; tab <= kYearTabs; ++tab) pictures.push_back({ScenePicturePath(tab), 600, 600});
+  for (const char* slide :
+       {"intro\\intro.jpg", "intro/quennasleep1.jpg", "intro/quennasleep2.jpg",
+        "intro\\quennasleep3.jpg", "intro/openbk1.jpg", "intro//speech.jpg", "intro//teacher.jpg",
+        "intro//bookdesk.jpg", "intro//wink.jpg", "intro//epitaph.jpg"}) {
+    pictures.push_back({slide, 600, 450});
+  }
+  pictures.push_back({"intro/intro1.jpg", kClassroomWidth, kClassroomHeight, true});
   for (const auto& picture : pictures) {
     try {
       const QImage image = LoadPicture(data.Resolve(picture.path));
-      if (picture.width != 0 &&
-          (image.width() != picture.width || image.height() != picture.height)) {
-        problem(picture.path, "is " + std::to_string(image.width()) + " x " +
-                                  std::to_string(image.height()) + ", not " +
-                                  std::to_string(picture.width) + " x " +
-                                  std::to_string(picture.height));
+      const bool fits = picture.atLeast
+                            ? image.width() >= picture.width && image.height() >= picture.height
+                            : image.width() == picture.width && image.height() == picture.height;
+      if (picture.width != 0 && !fits) {
+        problem(picture.path,
+                "is " + std::to_string(image.width()) + " x " + std::to_string(image.height()) +
+                    ", not " + (picture.atLeast ? "at least " : "") +
+                    std::to_string(picture.width) + " x " + std::to_string(picture.height));
       }
       if (picture.path == "gold.jpg" && image.height() > 24)
         problem(picture.path, "is taller than a row of the chart (24)");
@@ -93,7 +110,10 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
   const struct {
     const char* path;
     double minimum, maximum;
-  } sounds[] = {{"intro//orn2.wav", 20, 40}, {"points2.wav", 0.3, 4}, {"sndoff.wav", 0.01, 0.5}};
+  } sounds[] = {{"intro//orn2.wav", 20, 40},
+                {"points2.wav", 0.3, 4},
+                {"sndoff.wav", 0.01, 0.5},
+                {"intro//epitaph.wav", 8, 40}};
   for (const auto& sound : sounds) {
     const auto file = data.Resolve(sound.path);
     if (!std::filesystem::is_regular_file(file)) {
@@ -116,6 +136,16 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
       problem(kGridFileName, "byte " + std::to_string(i) + " is not a digit");
       break;
     }
+  }
+
+  // Words spoken must be the words shown.
+  try {
+    for (const ContentError& wrong :
+         SpokenWordsShown(ReadAllSpeeches(contentFolder), ReadAllPictures(contentFolder))) {
+      problems.push_back(wrong.what());
+    }
+  } catch (const std::exception& error) {
+    problems.push_back(error.what());
   }
 
   std::vector<PageSource> pages;

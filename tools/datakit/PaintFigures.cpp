@@ -22,7 +22,7 @@ constexpr const char* kFigureSettings =
     "dress:color=#c05050 apron:color=none smock:flag fichu:color=none sash:color=none "
     "cuffs:color=none beard:color=none ribbon:color=#2a2428 feather:color=none "
     "spectacles:flag glassesup:flag freckles:flag barefoot:flag rolled:flag wet:flag "
-    "mood:smile|grin|laugh|calm|wonder|asleep=smile "
+    "mood:smile|grin|laugh|calm|wonder|asleep|drowsy|wink=smile "
     "holds:none|notebook|book|apple|telescope|ribbon|fan|quill|paper|stick|skyship|spyglass|"
     "letter|palette|composer|drum=none heldcolor:color=#b03a3a";
 
@@ -673,6 +673,22 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
       QPainterPath closed(QPointF(ex - ew * 0.7, eyeY));
       closed.quadTo(ex, eyeY + eh * 0.45, ex + ew * 0.7, eyeY);
       c.Stroke(closed, QColor(50, 36, 32), c.line * 1.1);
+    } else if (mood == "wink" && s < 0) {
+      // The winking eye screws shut in a happy arch.
+      QPainterPath shut(QPointF(ex - ew * 0.8, eyeY + eh * 0.15));
+      shut.quadTo(ex, eyeY - eh * 0.45, ex + ew * 0.8, eyeY + eh * 0.15);
+      c.Stroke(shut, QColor(50, 36, 32), c.line * 1.3);
+    } else if (mood == "drowsy") {
+      // Heavy lids: only the lower half of each eye still shows under a drooping line.
+      c.p.save();
+      c.p.setClipRect(QRectF(ex - ew, eyeY, ew * 2, eh));
+      c.p.setPen(Qt::NoPen);
+      c.p.setBrush(QColor(46, 34, 32));
+      c.p.drawEllipse(QPointF(ex, eyeY + eh * 0.05), ew / 2, eh / 2);
+      c.p.restore();
+      QPainterPath lid(QPointF(ex - ew * 0.8, eyeY - eh * 0.05));
+      lid.quadTo(ex, eyeY + eh * 0.12, ex + ew * 0.8, eyeY - eh * 0.05);
+      c.Stroke(lid, QColor(50, 36, 32), c.line * 1.2);
     } else {
       c.p.setPen(Qt::NoPen);
       c.p.setBrush(QColor(46, 34, 32));
@@ -715,7 +731,8 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
     c.Oval(QRectF(mx - hh * 0.045, my - hh * 0.03, hh * 0.09, hh * 0.1), QColor(150, 50, 50), 0);
   } else {
     QPainterPath mouth(QPointF(mx - hw * 0.12, my));
-    mouth.quadTo(mx, my + hh * (mood == "calm" ? 0.02 : 0.06), mx + hw * 0.12, my);
+    mouth.quadTo(mx, my + hh * (mood == "calm" || mood == "drowsy" ? 0.02 : 0.06), mx + hw * 0.12,
+                 my);
     c.Stroke(mouth, QColor(140, 56, 50), c.line * 1.1);
   }
   if (old) {

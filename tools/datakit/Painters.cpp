@@ -182,7 +182,7 @@ const std::vector<PainterInfo>& AllPainters() {
   static const std::vector<PainterInfo> painters = [] {
     std::vector<PainterInfo> all;
     for (auto family : {BackdropPainters, FurniturePainters, ObjectPainters, OutdoorPainters,
-                        FigurePainters, SpecialPainters}) {
+                        FigurePainters, SpecialPainters, SlidePainters}) {
       auto more = family();
       all.insert(all.end(), more.begin(), more.end());
     }

@@ -90,5 +90,6 @@ std::vector<PainterInfo> ObjectPainters();
 std::vector<PainterInfo> OutdoorPainters();
 std::vector<PainterInfo> FigurePainters();
 std::vector<PainterInfo> SpecialPainters();
+std::vector<PainterInfo> SlidePainters();
 
 }  // namespace quenna::datakit
