@@ -6,11 +6,13 @@
 
 #include "Render.h"
 #include "Sound.h"
+#include "Talk.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/JpegWriter.h"
 #include "scene/SceneFiles.h"
 #include "scene/ShiftedText.h"
+#include "talk/Roster.h"
 
 namespace quenna::datakit {
 namespace {
@@ -156,6 +158,10 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
     narrations.push_back(NarrationText(page));
   }
   const auto help = ReadTextFile(contentFolder / "help" / "ORNH.html");
+  // The dialogues written so far; a roster row without one simply has no file yet.
+  std::vector<std::pair<std::string, std::string>> dialogues;
+  for (const TalkSource& talk : ReadAllTalks(contentFolder))
+    dialogues.emplace_back(DialogueGamePath(talk.name), DialogueFileText(talk));
 
   std::string grid;
   std::vector<std::vector<std::uint8_t>> scenePictures;
@@ -192,6 +198,16 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     WriteDataFile(dataFolder, pictures[i].output, otherPictures[i]);
     log << "picture " << pictures[i].output << "\n";
+  }
+  const DataFolder data(dataFolder);
+  for (const RosterRow& row : kRoster) {
+    // A dialogue whose source has gone must not linger from an earlier build.
+    std::error_code ignored;
+    std::filesystem::remove(data.Resolve(row.dialogue), ignored);
+  }
+  for (const auto& [gamePath, text] : dialogues) {
+    WriteDataFile(dataFolder, gamePath, Shifted(text));
+    log << "dialogue " << gamePath << "\n";
   }
   WriteDataFile(dataFolder, "intro//orn2.wav", WavFile(ThemeTune()));
   WriteDataFile(dataFolder, "points2.wav", WavFile(BonusChime()));

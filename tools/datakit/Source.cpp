@@ -506,6 +506,10 @@ ContentError::ContentError(const SourcePos& pos, const std::string& message)
 ContentError::ContentError(const std::string& file, const std::string& message)
     : std::runtime_error(file + ": " + message) {}
 
+ContentError ContentError::Listed(const std::string& lines) {
+  return ContentError(lines);
+}
+
 QColor Params::Color(const std::string& key) const {
   return *ParseColor(Text(key));
 }

@@ -23,6 +23,11 @@ class ContentError : public std::runtime_error {
  public:
   ContentError(const SourcePos& pos, const std::string& message);
   ContentError(const std::string& file, const std::string& message);
+  // Several mistakes at once, each already written as "file:line: message", one a line.
+  static ContentError Listed(const std::string& lines);
+
+ private:
+  explicit ContentError(const std::string& lines) : std::runtime_error(lines) {}
 };
 
 // The settings of one painter call, checked against the painter's list of settings when
