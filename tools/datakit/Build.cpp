@@ -4,6 +4,7 @@
 #include <fstream>
 #include <map>
 
+#include "PageView.h"
 #include "Render.h"
 #include "Sound.h"
 #include "Talk.h"
@@ -123,7 +124,14 @@ std::vector<PageSource> ReadAllPages(const std::filesystem::path& contentFolder)
 std::vector<PictureSource> ReadAllPictures(const std::filesystem::path& contentFolder) {
   std::vector<PictureSource> pictures;
   std::map<std::string, std::string> outputs;
-  for (const auto& file : FilesWithExtension(contentFolder / "pictures", ".picture")) {
+  std::vector<std::filesystem::path> files =
+      FilesWithExtension(contentFolder / "pictures", ".picture");
+  // The close-ups of the people, one a roster row, have a folder of their own.
+  if (std::filesystem::is_directory(contentFolder / "closeups")) {
+    const auto closeups = FilesWithExtension(contentFolder / "closeups", ".picture");
+    files.insert(files.end(), closeups.begin(), closeups.end());
+  }
+  for (const auto& file : files) {
     PictureSource picture = ReadPictureSource(file);
     if (!outputs.emplace(picture.output, file.string()).second) {
       throw ContentError(file.string(),
@@ -150,7 +158,10 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   // Read and check everything before writing anything, so a mistake leaves the old
   // data folder whole.
   const std::vector<PageSource> pages = ReadAllPages(contentFolder);
-  const std::vector<PictureSource> pictures = ReadAllPictures(contentFolder);
+  std::vector<PictureSource> pictures = ReadAllPictures(contentFolder);
+  for (PictureSource& picture : pictures) {
+    if (NeedsPages(picture)) ResolvePageViews(picture, pages);
+  }
   std::vector<std::string> messages;
   std::vector<std::string> narrations;
   for (const PageSource& page : pages) {

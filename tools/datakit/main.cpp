@@ -3,12 +3,14 @@
 #include <QGuiApplication>
 #include <QImage>
 
+#include <filesystem>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "Build.h"
 #include "Check.h"
+#include "PageView.h"
 #include "Painters.h"
 #include "Render.h"
 #include "Source.h"
@@ -105,7 +107,13 @@ int main(int argc, char* argv[]) {
         MessageText(page);
         NarrationText(page);
       } else {
-        RenderScene(ReadPictureSource(file).scene).picture.save(out);
+        PictureSource picture = ReadPictureSource(file);
+        if (NeedsPages(picture)) {
+          // A close-up draws on the year pages of the content folder it lives in.
+          const auto content = std::filesystem::absolute(file).parent_path().parent_path();
+          ResolvePageViews(picture, ReadAllPages(content));
+        }
+        RenderScene(picture.scene).picture.save(out);
       }
       return 0;
     }
