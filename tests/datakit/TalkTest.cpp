@@ -126,6 +126,9 @@ TEST(TalkSource, MistakesNameTheirLines) {
       {spoil("speaker Bodkin\n", "speaker Bodkin\nask Stray question?\n"),
        "cat1746.talk:5: \"ask\" belongs to a question: start one with \"question <link "
        "caption>\""},
+      {spoil("speaker Bodkin", "speaker Bodkin     # the cat"),
+       "cat1746.talk:4: a comment goes on a line of its own, starting with \"#\"; after a text "
+       "it would be part of the text"},
       {spoil("  reply Yes. Dry air and a stroking hand, and snap!", "  reply"),
        "cat1746.talk:22: \"reply\" needs its text"},
   };
@@ -153,9 +156,10 @@ TEST(TalkSource, LongerThanTheGameReadsIsRefused) {
     DialogueFileText(talk);
     ADD_FAILURE() << "a dialogue of more than 6400 bytes was accepted";
   } catch (const ContentError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "people/cat1746.talk: the dialogue takes 6836 bytes; the game reads only 6400: make it "
-              "shorter");
+    EXPECT_EQ(
+        std::string(error.what()),
+        "people/cat1746.talk: the dialogue takes 6836 bytes; the game reads only 6400: make it "
+        "shorter");
   }
 }
 

@@ -287,6 +287,19 @@ class TalkReader {
     if (entry.value.empty() && std::find(kTexts.begin(), kTexts.end(), key) != kTexts.end()) {
       Problem(entry.line, "\"" + key + "\" needs its text");
     }
+    // "#" starts a comment only at the start of a line; one written after a text would be
+    // shown to the player as part of it.
+    for (std::size_t at = entry.value.find('#'); at != std::string::npos;
+         at = entry.value.find('#', at + 1)) {
+      const bool spaceBefore = at > 0 && entry.value[at - 1] == ' ';
+      const bool spaceAfter = at + 1 == entry.value.size() || entry.value[at + 1] == ' ';
+      if (spaceBefore && spaceAfter) {
+        Problem(entry.line,
+                "a comment goes on a line of its own, starting with \"#\"; after a "
+                "text it would be part of the text");
+        break;
+      }
+    }
     if (key == "person") {
       Once(person_, entry);
     } else if (key == "speaker") {
