@@ -232,6 +232,35 @@ TEST_F(CheckDialogues, ContentProblemsNameTheWritersLines) {
                 "in d2\\wyn1746.dat question 4\n");
 }
 
+// A source with mistakes is named with them, a source for no one of the roster too, and
+// the other dialogues are still checked.
+TEST_F(CheckDialogues, SourcesWithMistakesDoNotHideTheOthers) {
+  EXPECT_EQ(Check(), "");
+  Replace(cat_, "speaker Bodkin\n", "speaker Bodkin\nsmell Fishy.\n");
+  std::ofstream(content_.path / "people" / "cat1746.talk", std::ios::trunc) << cat_;
+  std::ofstream(content_.path / "people" / "dog1746.talk", std::ios::trunc) << cat_;
+  Replace(wyn_, "  reply Electricity", "  reply Electric");
+  std::ofstream(content_.path / "people" / "wyn1746.talk", std::ios::trunc) << wyn_;
+  std::string problems;
+  for (const std::string& problem : CheckDataFolder(content_.path, data_.path)) {
+    if (problem.find(".talk") != std::string::npos || problem.rfind("d2", 0) == 0)
+      problems += problem + "\n";
+  }
+  const std::string folder = content_.path.string() + "/people/";
+  EXPECT_EQ(problems.substr(0, problems.find("\nd2\\wyn1746.dat") + 1),
+            folder +
+                "cat1746.talk:5: \"smell\" is not a key of a dialogue (person, speaker, "
+                "opening, topic, lead, question, ask, A, B, C, correct, reply, virtues, wrong, "
+                "goodbye)\n" +
+                folder +
+                "dog1746.talk: no one in the date book has the dialogue file d2\\dog1746.dat\n");
+  EXPECT_NE(problems.find("d2\\wyn1746.dat: does not match its source " + folder +
+                          "wyn1746.talk (build the data again)\n"),
+            std::string::npos)
+      << problems;
+  EXPECT_EQ(problems.find("has no source"), std::string::npos) << problems;
+}
+
 // A dialogue file that breaks the game's format is named, whatever its source says: a
 // key line without its capital letter, a digit line with a character that is no virtue,
 // too few lines, bytes that are not its source's, and a byte that would end it early.
