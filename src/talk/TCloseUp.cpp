@@ -1,32 +1,27 @@
 #include "talk/TCloseUp.h"
 
+#include <array>
+
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
 #include "media/Cursors.h"
+#include "talk/CloseUpText.h"
 #include "talk/Conversation.h"
 
 namespace quenna {
 namespace {
 
 constexpr int kClientWidth = 625;
-constexpr int kClientHeight = 420;
-// Screens taller than this get the tall layout: a higher window, larger link text.
-constexpr int kTallScreen = 800;
-constexpr int kTallClientHeight = 700;
-constexpr int kTallTextPoints = 11;
 
 const QColor kLinkColor(0, 0, 255);
 const QColor kGreyedLinkColor(128, 128, 128);
 
 QString Text(const std::string& line) {
-  return QString::fromLatin1(line.data(), static_cast<int>(line.size()));
+  return DialogueQString(line);
 }
 
-ClickableLabel* MakeLink(QWidget* parent, int top, int height) {
+ClickableLabel* MakeLink(QWidget* parent) {
   auto* link = new ClickableLabel(parent);
-  QFont font = TimesFont(13, true);
-  font.setUnderline(true);
-  link->setFont(font);
   QPalette palette = link->palette();
   palette.setColor(QPalette::Active, QPalette::WindowText, kLinkColor);
   palette.setColor(QPalette::Inactive, QPalette::WindowText, kLinkColor);
@@ -36,9 +31,6 @@ ClickableLabel* MakeLink(QWidget* parent, int top, int height) {
   link->setTextFormat(Qt::PlainText);
   link->setWordWrap(true);
   link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  // The links reach the window's right edge; their text stops short of it.
-  link->setContentsMargins(0, 0, 8, 0);
-  link->setGeometry(392, top, 233, height);
   link->hide();
   return link;
 }
@@ -66,16 +58,14 @@ TCloseUp::TCloseUp(GameContext& context, MainForm& main, QWidget* parent)
   Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   Talk1 = new QLabel(this);
-  Talk1->setFont(TimesFont(16));
   SetTextColor(Talk1, Qt::black);
   Talk1->setTextFormat(Qt::PlainText);
   Talk1->setWordWrap(true);
   Talk1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Talk1->setGeometry(424, 24, 176, 361);
 
-  A = MakeLink(this, 184, 65);
-  B = MakeLink(this, 250, 65);
-  C = MakeLink(this, 336, 100);
+  A = MakeLink(this);
+  B = MakeLink(this);
+  C = MakeLink(this);
   connect(A, &ClickableLabel::Clicked, this, [this] { Guarded([this] { AClick(); }); });
   connect(B, &ClickableLabel::Clicked, this, [this] { Guarded([this] { BClick(); }); });
   connect(C, &ClickableLabel::Clicked, this, [this] { Guarded([this] { CClick(); }); });
@@ -90,22 +80,20 @@ TCloseUp::TCloseUp(GameContext& context, MainForm& main, QWidget* parent)
 
 void TCloseUp::FormCreate() {
   const ScreenSize screen = context_.platform.Screen();
-  int height = kClientHeight;
-  if (screen.height > kTallScreen) {
-    height = kTallClientHeight;
-    for (QLabel* label :
-         {Talk1, static_cast<QLabel*>(A), static_cast<QLabel*>(B), static_cast<QLabel*>(C)}) {
-      SetPointSize(label, kTallTextPoints);
-    }
-    A->move(A->x(), 220);
-    B->move(B->x(), 360);
-    C->move(C->x(), 500);
+  // The data kit measures every dialogue line against this same layout.
+  const CloseUpLayout layout = CloseUpLayoutFor(screen.height);
+  Talk1->setFont(SpeechFont(layout));
+  Talk1->setGeometry(layout.speech);
+  const std::array<ClickableLabel*, 3> links = {A, B, C};
+  for (std::size_t i = 0; i < links.size(); ++i) {
+    links[i]->setFont(LinkFont(layout));
+    // Each link reaches down to the next, so a long caption wraps into the gap; the
+    // links reach the window's right edge, their text stops short of it.
+    links[i]->setGeometry(layout.links[i]);
+    links[i]->setContentsMargins(0, 0, layout.linkRightMargin, 0);
   }
-  // Each link reaches down to the next, so a long caption wraps into the gap.
-  A->resize(A->width(), B->y() - A->y());
-  B->resize(B->width(), C->y() - B->y());
-  setFixedSize(kClientWidth, height);
-  move((screen.width - kClientWidth) / 2, (screen.height - height) / 2);
+  setFixedSize(kClientWidth, layout.clientHeight);
+  move((screen.width - kClientWidth) / 2, (screen.height - layout.clientHeight) / 2);
 }
 
 void TCloseUp::CharacterTalks(const std::string& picture, const std::string& file) {

@@ -8,7 +8,10 @@
 #include "Build.h"
 #include "Check.h"
 #include "Folders.h"
+#include "Talk.h"
 #include "scene/SceneFiles.h"
+#include "scene/ShiftedText.h"
+#include "talk/Dialogue.h"
 
 namespace quenna::datakit {
 namespace {
@@ -149,7 +152,180 @@ TEST_F(CheckData, PeopleMustHaveTheirRosterValues) {
   std::ofstream(file, std::ios::trunc) << text;
   const std::string problems = Problems(content.path);
   EXPECT_NE(problems.find("Saffin (1776) must have the value 4\n"), std::string::npos) << problems;
-  EXPECT_EQ(kRosterCells.size(), 38u);
+}
+
+}  // namespace
+}  // namespace quenna::datakit
+
+namespace quenna::datakit {
+namespace {
+
+using testing::TempFolder;
+
+const std::filesystem::path kTalkFiles = QUENNA2_TALK_FIXTURES;
+
+// Dialogue sources and the dialogue files built from them, without the rest of the game,
+// so each test can spoil one and see what the check says about the dialogues.
+class CheckDialogues : public ::testing::Test {
+ protected:
+  CheckDialogues() {
+    std::filesystem::create_directories(content_.path / "people");
+    std::ifstream stream(kTalkFiles / "cat1746.talk", std::ios::binary);
+    cat_ = std::string(std::istreambuf_iterator<char>(stream), {});
+    // Wynnet asks other questions than the cat: each "ask" gets a word of her own.
+    wyn_ = cat_;
+    Replace(wyn_, "person cat1746", "person wyn1746");
+    for (std::size_t at = wyn_.find("  ask "); at != std::string::npos;
+         at = wyn_.find("  ask ", at + 1)) {
+      wyn_.insert(at + 6, "Papa, ");
+    }
+  }
+
+  static void Replace(std::string& text, const std::string& from, const std::string& to) {
+    const auto at = text.find(from);
+    ASSERT_NE(at, std::string::npos) << from;
+    text.replace(at, from.size(), to);
+  }
+
+  // Writes the sources, builds their dialogue files, and returns the check's problems
+  // with the dialogues, one per line.
+  std::string Check(bool complete = false) {
+    std::ofstream(content_.path / "people" / "cat1746.talk", std::ios::trunc) << cat_;
+    std::ofstream(content_.path / "people" / "wyn1746.talk", std::ios::trunc) << wyn_;
+    for (const TalkSource& talk : ReadAllTalks(content_.path)) {
+      WriteDataFile(data_.path, DialogueGamePath(talk.name),
+                    EncodeShiftedText(DialogueFileText(talk)));
+    }
+    std::string problems;
+    for (const std::string& problem : CheckDataFolder(content_.path, data_.path, complete)) {
+      if (problem.find(".talk") != std::string::npos || problem.rfind("d2", 0) == 0)
+        problems += problem + "\n";
+    }
+    return problems;
+  }
+
+  TempFolder content_;
+  TempFolder data_;
+  std::string cat_;
+  std::string wyn_;
+};
+
+// Two good dialogues pass; until every person of the roster has one, only a check that
+// requires the content complete names the missing ones.
+TEST_F(CheckDialogues, MissingDialoguesCountOnlyWhenRequired) {
+  EXPECT_EQ(Check(), "");
+  const std::string required = Check(true);
+  EXPECT_EQ(std::count(required.begin(), required.end(), '\n'), 36) << required;
+  EXPECT_EQ(required.substr(0, required.find('\n') + 1),
+            "d2\\orn1716.dat: is missing: young Orn has no dialogue source "
+            "content/people/orn1716.talk\n");
+  EXPECT_NE(required.find("d2\\orn1785.dat: is missing: Orn has no dialogue source"),
+            std::string::npos);
+  const auto unwritten = UnwrittenDialogues(content_.path);
+  EXPECT_EQ(unwritten.size(), 36u);
+  EXPECT_EQ(std::count(unwritten.begin(), unwritten.end(), "d2\\cat1746.dat"), 0);
+}
+
+// What the player would meet in the window is checked at the writer's line: a line too
+// long for its place, a question asked twice in the game, right answers that never use
+// one of the letters.
+TEST_F(CheckDialogues, ContentProblemsNameTheWritersLines) {
+  Replace(wyn_, "  B Under the sofa.",
+          "  B Under the big blue sofa in the parlour, behind the basket of wool, where the "
+          "glass tube and the silk cloth and the spark jar and Papa's busy hands can never "
+          "reach him, not even with the long brass rod that Papa keeps beside the window for "
+          "his storm experiments.");
+  Replace(wyn_, "  ask Papa, What is a bodkin?", "  ask What is a bodkin?");
+  Replace(wyn_, "  correct C\n  reply Electricity", "  correct A\n  reply Electricity");
+  Replace(wyn_, "  correct C\n  reply The curtains", "  correct A\n  reply The curtains");
+  Replace(wyn_, "  correct C\n  reply Why", "  correct B\n  reply Why");
+  const std::string folder = content_.path.string() + "/people/";
+  EXPECT_EQ(Check(),
+            "d2\\wyn1746.dat: no correct answer is C; spread the right answers over "
+            "A, B and C so guessing does not pay\n" +
+                folder +
+                "wyn1746.talk:27: answer B of question 2 does not fit link B of the "
+                "close-up window: it takes 8 lines, there is room for 5; make it "
+                "shorter\n" +
+                folder +
+                "cat1746.talk:44: the question \"What is a bodkin?\" is asked already "
+                "in d2\\wyn1746.dat question 4\n");
+}
+
+// A source with mistakes is named with them, a source for no one of the roster too, and
+// the other dialogues are still checked.
+TEST_F(CheckDialogues, SourcesWithMistakesDoNotHideTheOthers) {
+  EXPECT_EQ(Check(), "");
+  Replace(cat_, "speaker Bodkin\n", "speaker Bodkin\nsmell Fishy.\n");
+  std::ofstream(content_.path / "people" / "cat1746.talk", std::ios::trunc) << cat_;
+  std::ofstream(content_.path / "people" / "dog1746.talk", std::ios::trunc) << cat_;
+  Replace(wyn_, "  reply Electricity", "  reply Electric");
+  std::ofstream(content_.path / "people" / "wyn1746.talk", std::ios::trunc) << wyn_;
+  std::string problems;
+  for (const std::string& problem : CheckDataFolder(content_.path, data_.path)) {
+    if (problem.find(".talk") != std::string::npos || problem.rfind("d2", 0) == 0)
+      problems += problem + "\n";
+  }
+  const std::string folder = content_.path.string() + "/people/";
+  EXPECT_EQ(problems.substr(0, problems.find("\nd2\\wyn1746.dat") + 1),
+            folder +
+                "cat1746.talk:5: \"smell\" is not a key of a dialogue (person, speaker, "
+                "opening, topic, lead, question, ask, A, B, C, correct, reply, virtues, wrong, "
+                "goodbye)\n" +
+                folder +
+                "dog1746.talk: no one in the date book has the dialogue file d2\\dog1746.dat\n");
+  EXPECT_NE(problems.find("d2\\wyn1746.dat: does not match its source " + folder +
+                          "wyn1746.talk (build the data again)\n"),
+            std::string::npos)
+      << problems;
+  EXPECT_EQ(problems.find("has no source"), std::string::npos) << problems;
+}
+
+// A dialogue file that breaks the game's format is named, whatever its source says: a
+// key line without its capital letter, a digit line with a character that is no virtue,
+// too few lines, bytes that are not its source's, and a byte that would end it early.
+TEST_F(CheckDialogues, BrokenDialogueFilesAreNamed) {
+  EXPECT_EQ(Check(), "");
+  const auto file = data_.path / "d2" / "cat1746.dat";
+  std::vector<std::string> lines = SplitLines(ReadShiftedText(file, kDialogueFileLimit));
+  lines[dialogue::KeyLine(2)][0] = 'c';
+  lines[dialogue::DigitLine(5)] = "12E4";
+  lines[dialogue::kWrongReplyLine] = "";
+  lines.resize(dialogue::DigitLine(7));
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  auto write = [&file](std::vector<std::uint8_t> bytes) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
+  };
+  auto problems = [this] {
+    std::string all;
+    for (const std::string& problem : CheckDataFolder(content_.path, data_.path)) {
+      if (problem.rfind("d2\\cat", 0) == 0 || problem.find("cat1746.talk") != std::string::npos)
+        all += problem + "\n";
+    }
+    return all;
+  };
+  write(EncodeShiftedText(text));
+  const std::string source = content_.path.string() + "/people/cat1746.talk";
+  EXPECT_EQ(
+      problems(),
+      "d2\\cat1746.dat: does not match its source " + source +
+          " (build the data again)\n"
+          "d2\\cat1746.dat: has 75 lines; a dialogue has 77\n" +
+          source + ":38: the key line of question 3 must begin with the right letter, A, B or C\n" +
+          source +
+          ":66: question 6 must credit four virtues (characters 1..9, A..D), not "
+          "\"12E4\"\n" +
+          source + ":85: question 8 must credit four virtues (characters 1..9, A..D), not \"\"\n" +
+          source + ":93: question 9 must credit four virtues (characters 1..9, A..D), not \"\"\n" +
+          source + ":95: the wrong-answer reply is empty\n");
+
+  auto bytes = EncodeShiftedText(text);
+  bytes[5] = 3;
+  write(bytes);
+  EXPECT_EQ(problems(), "d2\\cat1746.dat: byte 5 ends the text early (a stored 0 or 3)\n");
 }
 
 }  // namespace

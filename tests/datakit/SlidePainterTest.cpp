@@ -49,10 +49,10 @@ TEST(SlidePainters, PupilsStayAtTheirDesks) {
   }
   const std::string text = dump.str();
   EXPECT_EQ(text,
-            "upright: top -2, inside 1, on the floor 1\n"
-            "chin: top -1, inside 1, on the floor 1\n"
-            "nod: top 10, inside 1, on the floor 1\n"
-            "nap: top 101, inside 1, on the floor 1\n")
+            "upright: top -6, inside 1, on the floor 1\n"
+            "chin: top -6, inside 1, on the floor 1\n"
+            "nod: top 4, inside 1, on the floor 1\n"
+            "nap: top 92, inside 1, on the floor 1\n")
       << text;
 }
 

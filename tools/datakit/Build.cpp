@@ -4,14 +4,17 @@
 #include <fstream>
 #include <map>
 
+#include "PageView.h"
 #include "Render.h"
 #include "Sound.h"
 #include "Speech.h"
+#include "Talk.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/JpegWriter.h"
 #include "scene/SceneFiles.h"
 #include "scene/ShiftedText.h"
+#include "talk/Roster.h"
 
 namespace quenna::datakit {
 namespace {
@@ -122,7 +125,14 @@ std::vector<PageSource> ReadAllPages(const std::filesystem::path& contentFolder)
 std::vector<PictureSource> ReadAllPictures(const std::filesystem::path& contentFolder) {
   std::vector<PictureSource> pictures;
   std::map<std::string, std::string> outputs;
-  for (const auto& file : FilesWithExtension(contentFolder / "pictures", ".picture")) {
+  std::vector<std::filesystem::path> files =
+      FilesWithExtension(contentFolder / "pictures", ".picture");
+  // The close-ups of the people, one a roster row, have a folder of their own.
+  if (std::filesystem::is_directory(contentFolder / "closeups")) {
+    const auto closeups = FilesWithExtension(contentFolder / "closeups", ".picture");
+    files.insert(files.end(), closeups.begin(), closeups.end());
+  }
+  for (const auto& file : files) {
     PictureSource picture = ReadPictureSource(file);
     // "intro\x.jpg" and "intro//x.jpg" are the same file to the game.
     const std::string same = DataFolder({}).Resolve(picture.output).generic_string();
@@ -150,7 +160,10 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   // Read and check everything before writing anything, so a mistake leaves the old
   // data folder whole.
   const std::vector<PageSource> pages = ReadAllPages(contentFolder);
-  const std::vector<PictureSource> pictures = ReadAllPictures(contentFolder);
+  std::vector<PictureSource> pictures = ReadAllPictures(contentFolder);
+  for (PictureSource& picture : pictures) {
+    if (NeedsPages(picture)) ResolvePageViews(picture, pages);
+  }
   std::vector<std::string> messages;
   std::vector<std::string> narrations;
   for (const PageSource& page : pages) {
@@ -162,6 +175,10 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   for (const ContentError& problem : SpokenWordsShown(speeches, pictures)) throw problem;
   std::vector<Voice> voices;
   for (const SpeechSource& speech : speeches) voices.push_back(Speak(speech));
+  // The dialogues written so far; a roster row without one simply has no file yet.
+  std::vector<std::pair<std::string, std::string>> dialogues;
+  for (const TalkSource& talk : ReadAllTalks(contentFolder))
+    dialogues.emplace_back(DialogueGamePath(talk.name), DialogueFileText(talk));
 
   std::string grid;
   std::vector<std::vector<std::uint8_t>> scenePictures;
@@ -198,6 +215,16 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   for (std::size_t i = 0; i < pictures.size(); ++i) {
     WriteDataFile(dataFolder, pictures[i].output, otherPictures[i]);
     log << "picture " << pictures[i].output << "\n";
+  }
+  const DataFolder data(dataFolder);
+  for (const RosterRow& row : kRoster) {
+    // A dialogue whose source has gone must not linger from an earlier build.
+    std::error_code ignored;
+    std::filesystem::remove(data.Resolve(row.dialogue), ignored);
+  }
+  for (const auto& [gamePath, text] : dialogues) {
+    WriteDataFile(dataFolder, gamePath, Shifted(text));
+    log << "dialogue " << gamePath << "\n";
   }
   WriteDataFile(dataFolder, "intro//orn2.wav", WavFile(ThemeTune()));
   WriteDataFile(dataFolder, "points2.wav", WavFile(BonusChime()));

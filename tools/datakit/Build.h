@@ -26,7 +26,8 @@ std::string NarrationText(const PageSource& page);
 // The fourteen page files of content/pages, read and ordered by tab. Throws
 // ContentError for a missing or doubled year, or the first mistake in a file.
 std::vector<PageSource> ReadAllPages(const std::filesystem::path& contentFolder);
-// The picture files of content/pictures, in name order.
+// The picture files of content/pictures, then the close-ups of content/closeups, each in
+// name order. Close-ups that draw on a year page still need ResolvePageViews.
 std::vector<PictureSource> ReadAllPictures(const std::filesystem::path& contentFolder);
 
 // Builds every file of the data folder from the content folder. The same sources

@@ -1,18 +1,27 @@
 #include "Check.h"
 
+#include <QFontMetrics>
+
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
+#include <set>
 
 #include "Build.h"
 #include "Render.h"
 #include "Speech.h"
+#include "Talk.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/PictureLoader.h"
 #include "scene/SceneFiles.h"
 #include "scene/ShiftedText.h"
+#include "talk/CloseUpText.h"
+#include "talk/Dialogue.h"
+#include "talk/Roster.h"
 
 namespace quenna::datakit {
 namespace {
@@ -64,10 +73,233 @@ std::string CheckWav(const std::vector<std::uint8_t>& bytes, double minimum, dou
   return {};
 }
 
+// The first byte that would end a stored text early, or -1.
+long StopByte(const std::vector<std::uint8_t>& bytes) {
+  const auto stop =
+      std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0 || b == 3; });
+  return stop == bytes.end() ? -1 : static_cast<long>(stop - bytes.begin());
+}
+
+// A question as a player would recognise it again: case and spacing aside.
+std::string Normalised(const std::string& text) {
+  std::string out;
+  for (char c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    if (std::isspace(u)) {
+      if (!out.empty() && out.back() != ' ') out += ' ';
+    } else {
+      out += static_cast<char>(std::tolower(u));
+    }
+  }
+  while (!out.empty() && out.back() == ' ') out.pop_back();
+  return out;
+}
+
 }  // namespace
 
+std::string DialogueFitProblem(int line, const std::string& text) {
+  const auto place = PlaceOfLine(line);
+  if (!place) return {};
+  const QString shown = DialogueQString(text);
+  for (int screenHeight : {768, 1024}) {
+    const CloseUpLayout layout = CloseUpLayoutFor(screenHeight);
+    if (FitsPlace(layout, *place, shown)) continue;
+    const QFont font = *place == CloseUpPlace::kSpeech ? SpeechFont(layout) : LinkFont(layout);
+    const int spacing = std::max(1, QFontMetrics(font).lineSpacing());
+    const int needed = (WrappedHeight(layout, *place, shown) + spacing - 1) / spacing;
+    const int room = TextArea(layout, *place).height() / spacing;
+    static const char* kPlaces[] = {"the speech area", "link A", "link B", "link C"};
+    return DialogueLineRole(line) + " does not fit " + kPlaces[static_cast<int>(*place)] +
+           " of the close-up window" +
+           (screenHeight > kTallCloseUpScreen ? " on a tall screen" : "") + ": it takes " +
+           std::to_string(needed) + " lines, there is room for " + std::to_string(room) +
+           "; make it shorter";
+  }
+  return {};
+}
+
+namespace {
+
+void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder& data,
+                    bool complete, std::vector<std::string>& problems) {
+  // Each source on its own, so one with mistakes does not hide the others.
+  std::map<std::string, TalkSource> sources;
+  std::error_code ignored;
+  std::vector<std::filesystem::path> files;
+  for (const auto& entry : std::filesystem::directory_iterator(contentFolder / "people", ignored)) {
+    if (entry.path().extension() == ".talk") files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  for (const std::filesystem::path& file : files) {
+    const std::string name = file.stem().string();
+    const bool known = std::any_of(kRoster.begin(), kRoster.end(), [&](const RosterRow& row) {
+      return DialogueName(row.dialogue) == name;
+    });
+    if (!known) {
+      problems.push_back(file.string() + ": no one in the date book has the dialogue file " +
+                         DialogueGamePath(name));
+      continue;
+    }
+    try {
+      TalkSource talk = ReadTalkSource(file);
+      DialogueFileText(talk);
+      sources[name] = std::move(talk);
+    } catch (const std::exception& error) {
+      problems.push_back(error.what());
+    }
+  }
+  // Each question's text, as first seen: where it was asked.
+  std::map<std::string, std::string> asked;
+  std::map<char, int> keyLetters;
+  for (const RosterRow& row : kRoster) {
+    const std::string path(row.dialogue);
+    const std::string name = DialogueName(path);
+    const auto source = sources.find(name);
+    const TalkSource* talk = source == sources.end() ? nullptr : &source->second;
+    // A source with mistakes is reported above; it is there all the same.
+    const bool written = std::filesystem::exists(contentFolder / "people" / (name + ".talk"));
+    const auto bytes = ReadBytes(data.Resolve(path));
+    if (bytes.empty()) {
+      if (talk) {
+        problems.push_back(path + ": is missing; build the data again (its source is " +
+                           talk->file + ")");
+      } else if (complete && !written) {
+        problems.push_back(path + ": is missing: " + std::string(row.character) +
+                           " has no dialogue source content/people/" + name + ".talk");
+      }
+      continue;
+    }
+    auto problem = [&](int line, const std::string& text) {
+      // Name the line where the writer wrote it when the source says.
+      const int written = talk && line >= 0 && line < kDialogueLines
+                              ? talk->sourceLines[static_cast<std::size_t>(line)]
+                              : 0;
+      if (written > 0) {
+        problems.push_back(talk->file + ":" + std::to_string(written) + ": " + text);
+      } else {
+        problems.push_back(path + ": " + (line >= 0 ? "line " + std::to_string(line) + ": " : "") +
+                           text);
+      }
+    };
+    if (!written) problem(-1, "has no source content/people/" + name + ".talk");
+    if (bytes.size() > kDialogueFileLimit) {
+      problem(-1, "is " + std::to_string(bytes.size()) + " bytes; the game reads only " +
+                      std::to_string(kDialogueFileLimit));
+    }
+    if (const long stop = StopByte(bytes); stop >= 0) {
+      // The game reads no further; what follows would only repeat that.
+      problem(-1, "byte " + std::to_string(stop) + " ends the text early (a stored 0 or 3)");
+      continue;
+    }
+    const std::string text = DecodeShiftedText(bytes);
+    if (talk && text != DialogueFileText(*talk))
+      problem(-1, "does not match its source " + talk->file + " (build the data again)");
+    const DialogueText lines(text);
+    if (lines.LineCount() < kDialogueLines) {
+      problem(-1, "has " + std::to_string(lines.LineCount()) + " lines; a dialogue has " +
+                      std::to_string(kDialogueLines));
+    }
+    std::set<char> letters;
+    for (int q = 0; q < dialogue::kQuestions; ++q) {
+      const std::string& key = lines.Key(q);
+      const char letter = key.empty() ? 0 : key[0];
+      if (letter != 'A' && letter != 'B' && letter != 'C') {
+        problem(dialogue::KeyLine(q), "the key line of question " + std::to_string(q + 1) +
+                                          " must begin with the right letter, A, B or C");
+      } else {
+        letters.insert(letter);
+        ++keyLetters[letter];
+      }
+      const std::string& digits = lines.Line(dialogue::DigitLine(q));
+      bool virtues = digits.size() >= dialogue::kVirtuesPerQuestion;
+      for (std::size_t i = 0; virtues && i < dialogue::kVirtuesPerQuestion; ++i)
+        virtues = IsVirtueCharacter(digits[i]);
+      if (!virtues) {
+        problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) +
+                                            " must credit four virtues (characters 1..9, A..D), "
+                                            "not \"" +
+                                            digits + "\"");
+      }
+      const std::string question = Normalised(lines.Question(q));
+      if (question.empty()) continue;
+      const std::string where = path + " question " + std::to_string(q + 1);
+      const auto [first, fresh] = asked.emplace(question, where);
+      if (!fresh) {
+        problem(dialogue::QuestionLine(q),
+                "the question \"" + lines.Question(q) + "\" is asked already in " + first->second);
+      }
+    }
+    std::string unused;
+    for (char letter : {'A', 'B', 'C'}) {
+      if (!letters.count(letter))
+        unused += unused.empty() ? std::string(1, letter) : std::string(" or ") + letter;
+    }
+    if (!unused.empty() && letters.size() > 0) {
+      problem(-1, "no correct answer is " + unused +
+                      "; spread the right answers over A, B and C so guessing does not pay");
+    }
+    for (int line = 0; line <= dialogue::kWrongReplyLine; ++line) {
+      const std::string& shown = lines.Line(line);
+      if (shown.empty()) {
+        problem(line, DialogueLineRole(line) + " is empty");
+        continue;
+      }
+      const std::string fit = DialogueFitProblem(line, shown);
+      if (!fit.empty()) problem(line, fit);
+    }
+  }
+  // Over the whole game, no letter may be the answer to most questions.
+  int keys = 0;
+  for (const auto& [letter, count] : keyLetters) keys += count;
+  for (const auto& [letter, count] : keyLetters) {
+    if (keys >= 27 && count * 2 > keys) {
+      problems.push_back(std::string("d2: ") + letter + " is the right answer to " +
+                         std::to_string(count) + " of " + std::to_string(keys) +
+                         " questions; spread them more evenly over A, B and C");
+    }
+  }
+}
+
+}  // namespace
+
+std::string DialogueLineRole(int line) {
+  using namespace dialogue;
+  auto number = [](int n) { return std::to_string(n + 1); };
+  if (line < 0) return "line " + std::to_string(line);
+  if (line < kOpeningPages) return "opening page " + number(line);
+  if (line < LeadInLine(1)) return "the link of topic " + number(line - kFirstTopicLink);
+  if (line < QuestionLine(0)) {
+    const int topic = (line - LeadInLine(1)) / 4;
+    const int at = (line - LeadInLine(1)) % 4;
+    if (at == 0) return "the lead-in of topic " + number(topic);
+    return "the link of question " + number(topic * 3 + at - 1);
+  }
+  if (line < kFirstKeyLine) {
+    const int q = (line - QuestionLine(0)) / 4;
+    const int at = (line - QuestionLine(0)) % 4;
+    if (at == 0) return "question " + number(q);
+    return std::string("answer ") + static_cast<char>('A' + at - 1) + " of question " + number(q);
+  }
+  if (line < kWrongReplyLine) return "the reply to question " + number(line - kFirstKeyLine);
+  if (line == kWrongReplyLine) return "the wrong-answer reply";
+  if (line == kWrongReplyLine + 1) return "the goodbye line";
+  if (line < kFirstDigitLine + kQuestions)
+    return "the virtues of question " + number(line - kFirstDigitLine);
+  return "line " + std::to_string(line);
+}
+
+std::vector<std::string> UnwrittenDialogues(const std::filesystem::path& contentFolder) {
+  std::vector<std::string> missing;
+  for (const RosterRow& row : kRoster) {
+    const std::string name = DialogueName(row.dialogue);
+    if (!std::filesystem::exists(contentFolder / "people" / (name + ".talk")))
+      missing.push_back(std::string(row.dialogue));
+  }
+  return missing;
+}
+
 std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFolder,
-                                         const std::filesystem::path& dataFolder) {
+                                         const std::filesystem::path& dataFolder, bool complete) {
   std::vector<std::string> problems;
   const DataFolder data(dataFolder);
   auto problem = [&](const std::string& path, const std::string& text) {
@@ -87,6 +319,8 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
     pictures.push_back({slide, 600, 450});
   }
   pictures.push_back({"intro/intro1.jpg", kClassroomWidth, kClassroomHeight, true});
+  // The close-up window shows its picture at 380 x 380, sized to the image.
+  for (const RosterRow& row : kRoster) pictures.push_back({std::string(row.picture), 380, 380});
   for (const auto& picture : pictures) {
     try {
       const QImage image = LoadPicture(data.Resolve(picture.path));
@@ -147,6 +381,7 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
   } catch (const std::exception& error) {
     problems.push_back(error.what());
   }
+  CheckDialogues(contentFolder, data, complete, problems);
 
   std::vector<PageSource> pages;
   try {
@@ -206,28 +441,37 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
                                  " (build the data again)");
     }
     // Each person of the roster stands where the roster expects them.
-    for (const RosterEntry& entry : kRosterCells) {
-      if (entry.tab != tab) continue;
-      const std::string who = std::string(entry.name) + " (" + year + ")";
+    for (const RosterRow& row : kRoster) {
+      if (row.tab != tab) continue;
+      const std::string who = std::string(row.character) + " (" + year + ")";
       const auto person =
           std::find_if(page.scene.clickables.begin(), page.scene.clickables.end(),
-                       [&](const Clickable& c) { return c.person && c.name == entry.name; });
+                       [&](const Clickable& c) { return c.person && c.name == row.character; });
       if (person == page.scene.clickables.end()) {
-        problem(page.scene.file, "has no person \"" + std::string(entry.name) + "\"");
+        problem(page.scene.file, "has no person \"" + std::string(row.character) + "\"");
         continue;
       }
-      std::array<int, 2> values = {person->value, person->heldValue};
-      std::array<int, 2> wanted = entry.values;
+      // A row that answers every value up to its own (Oriel's salon) needs them all on
+      // the person: the lowest on the person, the others on what the person holds. The
+      // empty floor, 0, is the grid's own.
+      std::vector<int> wanted = {row.cellValue};
+      if (row.andBelow) {
+        wanted.clear();
+        for (int value = 1; value <= row.cellValue; ++value) wanted.push_back(value);
+      }
+      std::vector<int> values;
+      for (int value : {person->value, person->heldValue}) {
+        if (value != 0) values.push_back(value);
+      }
       std::sort(values.begin(), values.end());
-      std::sort(wanted.begin(), wanted.end());
       if (values != wanted) {
         problem(page.scene.file,
-                who + " must have the value " + std::to_string(entry.values[0]) +
-                    (entry.values[1] ? " and hold " + std::to_string(entry.values[1]) : ""));
+                who + " must have the value " + std::to_string(wanted[0]) +
+                    (wanted.size() > 1 ? " and hold " + std::to_string(wanted[1]) : ""));
         continue;
       }
       const auto index = static_cast<std::size_t>(person - page.scene.clickables.begin());
-      for (int value : entry.values) {
+      for (int value : wanted) {
         if (value == 0) continue;
         int cells = 0;
         for (std::size_t cell = 0; cell < stored.size(); ++cell) {

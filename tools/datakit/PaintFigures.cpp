@@ -749,15 +749,30 @@ void DrawHairFront(Canvas& c, const Body& b, const Params& p) {
   const double hh = b.hh, hw = b.hw, cx = b.cx, top = b.top;
   const double part = b.dir * hw * 0.12;
   auto helmet = [&](double fringe, double sides, double lift) {
+    // The hair follows the round of the skull and rises lift x hh above its top, so no
+    // skin shows over it.
+    const double crown = top - hh * lift * 0.5;
     QPainterPath path;
     path.moveTo(cx - hw * 0.55, top + hh * sides);
-    path.cubicTo(cx - hw * 0.62, top - hh * lift, cx + hw * 0.62, top - hh * lift, cx + hw * 0.55,
+    path.cubicTo(cx - hw * 0.62, top + hh * 0.05, cx - hw * 0.34, crown, cx, crown);
+    path.cubicTo(cx + hw * 0.34, crown, cx + hw * 0.62, top + hh * 0.05, cx + hw * 0.55,
                  top + hh * sides);
     path.quadTo(cx + hw * 0.45, top + hh * fringe * 1.05, cx + part + hw * 0.1, top + hh * fringe);
     path.quadTo(cx + part, top + hh * fringe * 0.7, cx + part - hw * 0.1, top + hh * fringe);
     path.quadTo(cx - hw * 0.45, top + hh * fringe * 1.05, cx - hw * 0.55, top + hh * sides);
     path.closeSubpath();
     c.Fill(path, b.hair, 0.12);
+    // Combed strands from the parting back over the head.
+    const QColor strand = Darker(b.hair, 22);
+    for (int i = -2; i <= 2; ++i) {
+      if (i == 0) continue;
+      const double s = i < 0 ? -1 : 1;
+      const double k = std::abs(i);
+      QPainterPath comb(QPointF(cx + part + s * hw * 0.06 * k, top + hh * (fringe - 0.03)));
+      comb.quadTo(cx + part + s * hw * (0.1 + 0.14 * k), top + hh * (0.02 + 0.02 * k),
+                  cx + s * hw * (0.3 + 0.12 * k), top + hh * (0.08 + 0.06 * k));
+      c.Stroke(comb, strand, c.line * 0.7);
+    }
     // A soft shine.
     QPainterPath shine(QPointF(cx - hw * 0.32, top + hh * 0.12));
     shine.quadTo(cx - hw * 0.2, top + hh * 0.02, cx - hw * 0.02, top + hh * 0.02);

@@ -38,6 +38,10 @@ RenderedScene RenderScene(const Scene& scene, bool withPicture) {
 
   QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
   picture.fill(Qt::white);
+  if (!scene.underlay.isNull()) {
+    QPainter p(&picture);
+    p.drawImage(QRect(0, 0, width, height), scene.underlay);
+  }
   std::vector<std::uint8_t> owner(static_cast<std::size_t>(width) * height, 0);
   // The layer seen at each pixel, plus one (0: backdrop); layers are few, 16 bits are plenty.
   std::vector<std::uint16_t> ownerLayer(static_cast<std::size_t>(width) * height, 0);

@@ -2,6 +2,7 @@
 
 #include <QColor>
 
+#include <algorithm>
 #include <array>
 #include <fstream>
 #include <set>
@@ -193,6 +194,14 @@ Drawing ParseDrawing(const std::string& painterName, const std::vector<std::stri
   return drawing;
 }
 
+// A year of the date book, as a page or a close-up names it.
+int PageYear(const std::string& text, const SourcePos& pos) {
+  const int year = static_cast<int>(ParseNumber(text, pos, "the year"));
+  if (std::find(kPageYears.begin(), kPageYears.end(), year) == kPageYears.end())
+    throw ContentError(pos, std::to_string(year) + " is not a year of the date book");
+  return year;
+}
+
 int ParseValue(const std::string& text, const SourcePos& pos) {
   if (text.size() != 1 || text[0] < '1' || text[0] > '9') {
     throw ContentError(pos, "a grid value is one digit from 1 to 9, not \"" + text + "\"");
@@ -333,6 +342,76 @@ class Reader {
       }
       scene().layers.push_back(layer);
       hasBackdrop_ = true;
+      current_ = -1;
+      return;
+    }
+    if (keyword == "scenery" && !page_) {
+      need(2,
+           "scenery <year> [at <column>,<row> size <w>x<h>] [blur=<pixels>] [light=<0..1>] "
+           "[people]");
+      if (hasBackdrop_) throw ContentError(pos, "a picture has one backdrop");
+      if (!scene().layers.empty())
+        throw ContentError(pos, "the scenery comes before everything drawn on it");
+      PageView view;
+      view.pos = pos;
+      view.year = PageYear(words[1], pos);
+      bool hasAt = false;
+      bool hasSize = false;
+      for (std::size_t i = 2; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if ((word == "at" || word == "size") && i + 1 < words.size()) {
+          if (word == "at") {
+            const auto [column, row] = ParsePair(words[++i], ',', pos, "the place");
+            view.cells.moveTo(column, row);
+            hasAt = true;
+          } else {
+            const auto [width, height] = ParsePair(words[++i], 'x', pos, "the size");
+            if (width <= 0 || height <= 0) throw ContentError(pos, "a size must be above zero");
+            view.cells.setSize({width, height});
+            hasSize = true;
+          }
+        } else if (word.rfind("blur=", 0) == 0) {
+          view.blur = ParseNumber(word.substr(5), pos, "the blur");
+          if (view.blur < 0 || view.blur > 40) throw ContentError(pos, "blur is 0 to 40 pixels");
+        } else if (word.rfind("light=", 0) == 0) {
+          view.light = ParseNumber(word.substr(6), pos, "the light");
+          if (view.light < 0 || view.light > 1) throw ContentError(pos, "light is 0 to 1");
+        } else if (word == "people") {
+          view.people = true;
+        } else {
+          throw ContentError(pos, "\"" + word +
+                                      "\" is not a setting of scenery (at, size, "
+                                      "blur=<pixels>, light=<0..1>, people)");
+        }
+      }
+      if (hasAt != hasSize)
+        throw ContentError(pos, "give the part of the page with both \"at\" and \"size\"");
+      picture_source.scenery = view;
+      hasBackdrop_ = true;
+      current_ = -1;
+      return;
+    }
+    if (keyword == "sitter" && !page_) {
+      need(3, "sitter <year> <person's name> at <column>,<row> size <w>x<h> [settings]");
+      Sitter sitter;
+      sitter.pos = pos;
+      sitter.year = PageYear(words[1], pos);
+      sitter.name = words[2];
+      std::vector<std::string> rest;
+      Layer layer;
+      for (std::size_t i = 3; i < words.size(); ++i) {
+        if ((words[i] == "at" || words[i] == "size") && i + 1 < words.size()) {
+          rest.push_back(words[i]);
+          rest.push_back(words[++i]);
+        } else {
+          sitter.settings.push_back(words[i]);
+        }
+      }
+      // The place is read now; the painter and its settings come from the page later.
+      layer.drawing = ParseDrawing("patch", rest, 0, pos, true);
+      sitter.layer = scene().layers.size();
+      scene().layers.push_back(layer);
+      picture_source.sitters.push_back(sitter);
       current_ = -1;
       return;
     }
@@ -505,6 +584,10 @@ ContentError::ContentError(const SourcePos& pos, const std::string& message)
 
 ContentError::ContentError(const std::string& file, const std::string& message)
     : std::runtime_error(file + ": " + message) {}
+
+ContentError ContentError::Listed(const std::string& lines) {
+  return ContentError(lines);
+}
 
 QColor Params::Color(const std::string& key) const {
   return *ParseColor(Text(key));

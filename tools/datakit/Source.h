@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QImage>
 #include <QRectF>
 
 #include <filesystem>
@@ -23,6 +24,11 @@ class ContentError : public std::runtime_error {
  public:
   ContentError(const SourcePos& pos, const std::string& message);
   ContentError(const std::string& file, const std::string& message);
+  // Several mistakes at once, each already written as "file:line: message", one a line.
+  static ContentError Listed(const std::string& lines);
+
+ private:
+  explicit ContentError(const std::string& lines) : std::runtime_error(lines) {}
 };
 
 // The settings of one painter call, checked against the painter's list of settings when
@@ -80,6 +86,8 @@ struct Scene {
   std::string file;  // the source it came from
   int width = 600;
   int height = 600;
+  // Painted before the layers when set: a close-up's view of its year page.
+  QImage underlay;
   std::vector<Layer> layers;  // the backdrop first
   std::vector<Clickable> clickables;
 };
@@ -95,17 +103,45 @@ struct PageSource {
 };
 
 // Any other picture: the title, the cover, portraits, charts, slides.
+// A close-up's backdrop taken from a year page: part of the page's picture (in the page's
+// cells), painted without the page's people, enlarged to fill the close-up and softened
+// so the sitter stands out.
+struct PageView {
+  int year = 0;
+  QRectF cells;         // empty: the whole page
+  double blur = 4;      // pixels
+  double light = 0.2;   // 0..1: how far the view is washed towards white
+  bool people = false;  // keep the page's people in the view
+  SourcePos pos;
+};
+
+// A person of a year page drawn again in a close-up: the same painter and settings as the
+// page's figure line, in the close-up's own place and size, with any setting changed.
+struct Sitter {
+  std::size_t layer = 0;  // the layer of the picture that draws the sitter
+  int year = 0;
+  std::string name;                   // the person's name on the page
+  std::vector<std::string> settings;  // changes to the page's settings
+  SourcePos pos;
+};
+
 struct PictureSource {
   Scene scene;
   std::string output;  // the game's path, "closeups//ornhd1x1.jpg"
   int quality = 90;
+  std::optional<PageView> scenery;
+  std::vector<Sitter> sitters;
 };
 
 // Reads one page file. Throws ContentError naming the line of the first mistake.
 PageSource ReadPageSource(const std::filesystem::path& file);
 PageSource ParsePageSource(const std::string& text, const std::string& fileName);
 
-// Reads one picture file ("picture <game path> size <w>x<h>", then the page drawing lines).
+// Reads one picture file ("picture <game path> size <w>x<h>", then the page drawing
+// lines). A close-up may take its backdrop from a year page and draw a page's person:
+//   scenery <year> [at <column>,<row> size <w>x<h>] [blur=<pixels>] [light=<0..1>] [people]
+//   sitter <year> <person's name> at <column>,<row> size <w>x<h> [settings to change]
+// Both are tied to their page by ResolvePageViews before the picture is painted.
 PictureSource ReadPictureSource(const std::filesystem::path& file);
 PictureSource ParsePictureSource(const std::string& text, const std::string& fileName);
 

@@ -1,0 +1,151 @@
+#include "PageView.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Painters.h"
+#include "Render.h"
+
+namespace quenna::datakit {
+namespace {
+
+const PageSource& PageOfYear(const std::vector<PageSource>& pages, int year, const SourcePos& pos) {
+  for (const PageSource& page : pages) {
+    if (page.year == year) return page;
+  }
+  throw ContentError(pos, "there is no page for " + std::to_string(year));
+}
+
+// One pass of a box blur along the rows (or, transposed, the columns) of a 32-bit image.
+void BoxPass(QImage& image, int radius, bool vertical) {
+  const int width = image.width();
+  const int height = image.height();
+  const int lines = vertical ? width : height;
+  const int length = vertical ? height : width;
+  std::vector<QRgb> line(static_cast<std::size_t>(length));
+  auto pixel = [&](int a, int b) -> QRgb& {
+    const int x = vertical ? a : b;
+    const int y = vertical ? b : a;
+    return reinterpret_cast<QRgb*>(image.scanLine(y))[x];
+  };
+  const int span = 2 * radius + 1;
+  for (int a = 0; a < lines; ++a) {
+    for (int b = 0; b < length; ++b) line[static_cast<std::size_t>(b)] = pixel(a, b);
+    // Edges repeat their last pixel, so the border does not darken.
+    auto at = [&](int b) { return line[static_cast<std::size_t>(std::clamp(b, 0, length - 1))]; };
+    int sum[4] = {0, 0, 0, 0};
+    for (int b = -radius; b <= radius; ++b) {
+      const QRgb c = at(b);
+      sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), sum[3] += qAlpha(c);
+    }
+    for (int b = 0; b < length; ++b) {
+      pixel(a, b) = qRgba(sum[0] / span, sum[1] / span, sum[2] / span, sum[3] / span);
+      const QRgb out = at(b - radius);
+      const QRgb in = at(b + radius + 1);
+      sum[0] += qRed(in) - qRed(out);
+      sum[1] += qGreen(in) - qGreen(out);
+      sum[2] += qBlue(in) - qBlue(out);
+      sum[3] += qAlpha(in) - qAlpha(out);
+    }
+  }
+}
+
+}  // namespace
+
+bool NeedsPages(const PictureSource& picture) {
+  return picture.scenery.has_value() || !picture.sitters.empty();
+}
+
+void Blur(QImage& image, int radius) {
+  if (radius <= 0) return;
+  image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int pass = 0; pass < 3; ++pass) {
+    BoxPass(image, radius, false);
+    BoxPass(image, radius, true);
+  }
+}
+
+void ResolvePageViews(PictureSource& picture, const std::vector<PageSource>& pages) {
+  for (const Sitter& sitter : picture.sitters) {
+    const PageSource& page = PageOfYear(pages, sitter.year, sitter.pos);
+    const auto person =
+        std::find_if(page.scene.clickables.begin(), page.scene.clickables.end(),
+                     [&](const Clickable& c) { return c.person && c.name == sitter.name; });
+    if (person == page.scene.clickables.end() || person->drawings.empty()) {
+      std::string people;
+      for (const Clickable& c : page.scene.clickables) {
+        if (c.person) people += (people.empty() ? "" : ", ") + c.name;
+      }
+      throw ContentError(sitter.pos, "the " + std::to_string(sitter.year) +
+                                         " page has no person \"" + sitter.name +
+                                         "\" (its people: " + people + ")");
+    }
+    const Drawing& figure = person->drawings.front();
+    const PainterInfo* painter = FindPainter(figure.painter);
+    // A switch the page turned on can be turned off here with "<switch>=no".
+    std::vector<std::string> changes;
+    std::vector<std::string> off;
+    for (const std::string& setting : sitter.settings) {
+      const auto equals = setting.find('=');
+      if (equals != std::string::npos && setting.substr(equals + 1) == "no" &&
+          figure.params.values.count(setting.substr(0, equals)) &&
+          (figure.params.values.at(setting.substr(0, equals)) == "yes" ||
+           figure.params.values.at(setting.substr(0, equals)) == "no")) {
+        off.push_back(setting.substr(0, equals));
+      } else {
+        changes.push_back(setting);
+      }
+    }
+    const Params changed = ResolveParams(*painter, changes, sitter.pos);
+    Drawing& drawing = picture.scene.layers[sitter.layer].drawing;
+    drawing.painter = figure.painter;
+    drawing.params = figure.params;
+    for (const auto& [key, given] : changed.given) {
+      if (!given) continue;
+      drawing.params.values[key] = changed.values.at(key);
+      drawing.params.given[key] = true;
+    }
+    for (const std::string& key : off) drawing.params.values[key] = "no";
+  }
+  if (picture.scenery) {
+    const PageView& view = *picture.scenery;
+    picture.scene.underlay = PageViewImage(PageOfYear(pages, view.year, view.pos), view,
+                                           QSize(picture.scene.width, picture.scene.height));
+  }
+}
+
+QImage PageViewImage(const PageSource& page, const PageView& view, QSize size) {
+  Scene scene = page.scene;
+  if (!view.people) {
+    std::vector<Layer> kept;
+    for (const Layer& layer : scene.layers) {
+      const bool person = layer.clickable >= 0 &&
+                          scene.clickables[static_cast<std::size_t>(layer.clickable)].person;
+      if (!person) kept.push_back(layer);
+    }
+    scene.layers = kept;
+  }
+  const QImage whole = RenderScene(scene).picture;
+  const QRectF cells = view.cells.isEmpty() ? QRectF(0, 0, whole.width() / double(kCellPixels),
+                                                     whole.height() / double(kCellPixels))
+                                            : view.cells;
+  const QRectF source(cells.x() * kCellPixels, cells.y() * kCellPixels, cells.width() * kCellPixels,
+                      cells.height() * kCellPixels);
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::white);
+  {
+    QPainter p(&image);
+    p.setRenderHint(QPainter::SmoothPixmapTransform);
+    p.drawImage(QRectF(QPointF(0, 0), QSizeF(size)), whole, source);
+  }
+  Blur(image, static_cast<int>(std::lround(view.blur)));
+  if (view.light > 0) {
+    QPainter p(&image);
+    p.fillRect(image.rect(), QColor(255, 252, 244, static_cast<int>(view.light * 255)));
+  }
+  return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace quenna::datakit
