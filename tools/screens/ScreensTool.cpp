@@ -85,9 +85,16 @@ int main(int argc, char* argv[]) {
     Settle(500);
     bool written = Photograph(output / "datebook.png");
 
-    form.TalkClick();
+    form.text1Click();  // put the look message away before talking
+  form.TalkClick();
     quenna::TCloseUp& closeUp = game.CloseUp();
-    QTimer::singleShot(300, &closeUp, [&] {
+    // The conversation window opens after the one-second pause; play it once it shows.
+    QTimer watch;
+    watch.setInterval(100);
+    QObject::connect(&watch, &QTimer::timeout, &closeUp, [&] {
+      if (!closeUp.isVisible()) return;
+      watch.stop();
+      Settle(300);
       for (int page = 0; page < 5; ++page) closeUp.Next1->click();
       closeUp.AClick();  // the first topic
       closeUp.BClick();  // its second question
@@ -95,6 +102,7 @@ int main(int argc, char* argv[]) {
       written = Photograph(output / "conversation.png") && written;
       closeUp.close();
     });
+    watch.start();
     ClickCell(form, CellOf(form, kWynnet));
     state.GameStarted = false;
     return written ? 0 : 1;
