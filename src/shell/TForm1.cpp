@@ -1,6 +1,7 @@
 #include "shell/TForm1.h"
 
 #include <QCloseEvent>
+#include <algorithm>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
@@ -73,7 +74,7 @@ void TForm1::BuildControls() {
   // scene picture on the title screen, and the right-hand panel covers them later.
   phlabel = MakeLabel("Varnel Games", client, TimesFont(96, true, true), kNavy);
   phlabel->setWordWrap(true);
-  phlabel->setAlignment(Qt::AlignCenter);
+  phlabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   phlabel->setGeometry(0, 40, 360, 280);
   phlabel2 = MakeLabel("Quenna 2:   Orn Hollin Adventure", client, TimesFont(29, true), kNavy);
   phlabel2->setWordWrap(true);
@@ -333,7 +334,14 @@ void TForm1::StartupLayout() {
   Narrate1->move(f(0.3), Narrate1->y());
   Startgame->move(f(0.9), f(0.7));
   Intro1->move(f(1.1), f(0.7));
+  // The two title buttons stand 0.2 H apart; on small screens they narrow to keep a gap.
+  for (QPushButton* button : {Startgame, Intro1}) {
+    button->resize(std::min(button->width(), f(0.2) - 8), button->height());
+  }
   SetPointSize(phlabel, f(0.08));
+  // The title words stop where the slide ends: at the first step past the scene frame
+  // (0.85 H) that still leaves them room, so they never end half behind the picture.
+  phlabel->resize(std::clamp(W - f(0.85) - 1, f(0.3), f(0.5)), phlabel->height());
   phlabel2->setGeometry(phlabel2->x(), f(0.4), f(0.39), phlabel2->height());
   text1->resize(f(0.38), text1->height());
   Dates->resize(f(0.8), Dates->height());
