@@ -51,13 +51,13 @@ void SdlSound::Play(const std::filesystem::path& file, bool wait) {
   SDL_ClearQueuedAudio(device_);
   if (file.empty()) return;
 
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec wavFormat{};
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV(file.c_str(), &spec, &samples, &length) == nullptr) return;  // silent
+  if (SDL_LoadWAV(file.c_str(), &wavFormat, &samples, &length) == nullptr) return;  // silent
 
   SDL_AudioCVT convert{};
-  int built = SDL_BuildAudioCVT(&convert, spec.format, spec.channels, spec.freq, format_,
+  int built = SDL_BuildAudioCVT(&convert, wavFormat.format, wavFormat.channels, wavFormat.freq, format_,
                                 static_cast<Uint8>(channels_), frequency_);
   if (built < 0) {
     SDL_FreeWAV(samples);

@@ -9,70 +9,70 @@
 namespace quenna::datakit {
 namespace {
 
-struct SettingSpec {
+struct SettingRule {
   std::string name;
   std::string type;  // color, num, int, flag, text, or choices "a|b|c"
   std::string fallback;
 };
 
-std::vector<SettingSpec> ParseSpecs(std::string_view settings) {
-  std::vector<SettingSpec> specs;
+std::vector<SettingRule> ParseSettingRules(std::string_view settings) {
+  std::vector<SettingRule> rules;
   std::istringstream words{std::string(settings)};
   std::string word;
   while (words >> word) {
-    SettingSpec spec;
+    SettingRule rule;
     const auto colon = word.find(':');
-    spec.name = word.substr(0, colon);
+    rule.name = word.substr(0, colon);
     std::string rest = word.substr(colon + 1);
     const auto equals = rest.find('=');
-    spec.type = rest.substr(0, equals);
-    if (equals != std::string::npos) spec.fallback = rest.substr(equals + 1);
-    if (spec.type == "flag") spec.fallback = "no";
+    rule.type = rest.substr(0, equals);
+    if (equals != std::string::npos) rule.fallback = rest.substr(equals + 1);
+    if (rule.type == "flag") rule.fallback = "no";
     // Spaces in default texts are written as underscores in the table.
-    if (spec.type == "text") std::replace(spec.fallback.begin(), spec.fallback.end(), '_', ' ');
-    specs.push_back(spec);
+    if (rule.type == "text") std::replace(rule.fallback.begin(), rule.fallback.end(), '_', ' ');
+    rules.push_back(rule);
   }
-  return specs;
+  return rules;
 }
 
-std::string Describe(const SettingSpec& spec) {
-  if (spec.type == "color") return spec.name + "=<#rrggbb or colour name>";
-  if (spec.type == "num") return spec.name + "=<number>";
-  if (spec.type == "int") return spec.name + "=<whole number>";
-  if (spec.type == "flag") return spec.name;
-  if (spec.type == "text") return spec.name + "=<text>";
-  return spec.name + "=" + spec.type;
+std::string Describe(const SettingRule& rule) {
+  if (rule.type == "color") return rule.name + "=<#rrggbb or colour name>";
+  if (rule.type == "num") return rule.name + "=<number>";
+  if (rule.type == "int") return rule.name + "=<whole number>";
+  if (rule.type == "flag") return rule.name;
+  if (rule.type == "text") return rule.name + "=<text>";
+  return rule.name + "=" + rule.type;
 }
 
-void CheckValue(const SettingSpec& spec, const std::string& value, const std::string& painter,
+void CheckValue(const SettingRule& rule, const std::string& value, const std::string& painter,
                 const SourcePos& pos) {
   auto fail = [&](const std::string& expected) {
-    throw ContentError(pos, "\"" + value + "\" is not right for " + spec.name + " of " + painter +
+    throw ContentError(pos, "\"" + value + "\" is not right for " + rule.name + " of " + painter +
                                 ": it takes " + expected);
   };
-  if (spec.type == "color") {
+  if (rule.type == "color") {
     if (!ParseColor(value)) fail("a colour, #rrggbb or a palette name (oak, walnut, cream, ...)");
-  } else if (spec.type == "num" || spec.type == "int") {
+  } else if (rule.type == "num" || rule.type == "int") {
     try {
       std::size_t used = 0;
-      if (spec.type == "num") {
+      if (rule.type == "num") {
         std::stod(value, &used);
       } else {
         std::stoi(value, &used);
       }
-      if (used != value.size()) fail(spec.type == "num" ? "a number" : "a whole number");
+      if (used != value.size()) fail(rule.type == "num" ? "a number" : "a whole number");
     } catch (const std::exception&) {
-      fail(spec.type == "num" ? "a number" : "a whole number");
+      fail(rule.type == "num" ? "a number" : "a whole number");
     }
-  } else if (spec.type == "text") {
+  } else if (rule.type == "text") {
     // any text
-  } else if (spec.type != "flag") {
-    std::istringstream choices(spec.type);
+  } else if (rule.type != "flag") {
+    std::istringstream choices(rule.type);
     std::string choice;
     while (std::getline(choices, choice, '|')) {
       if (choice == value) return;
     }
-    std::string listed = spec.type;
+    std::string listed = rule.type;
     std::replace(listed.begin(), listed.end(), '|', ',');
     fail("one of " + listed);
   }
@@ -200,21 +200,21 @@ const PainterInfo* FindPainter(std::string_view name) {
 
 Params ResolveParams(const PainterInfo& painter, const std::vector<std::string>& words,
                      const SourcePos& pos) {
-  const std::vector<SettingSpec> specs = ParseSpecs(painter.settings);
+  const std::vector<SettingRule> rules = ParseSettingRules(painter.settings);
   Params params;
-  for (const auto& spec : specs) {
-    params.values[spec.name] = spec.fallback;
-    params.given[spec.name] = false;
+  for (const auto& rule : rules) {
+    params.values[rule.name] = rule.fallback;
+    params.given[rule.name] = false;
   }
   const std::string name(painter.name);
   for (const std::string& word : words) {
     const auto equals = word.find('=');
     const std::string key = word.substr(0, equals);
-    const auto spec = std::find_if(specs.begin(), specs.end(),
-                                   [&](const SettingSpec& s) { return s.name == key; });
-    if (spec == specs.end()) {
+    const auto rule = std::find_if(rules.begin(), rules.end(),
+                                   [&](const SettingRule& s) { return s.name == key; });
+    if (rule == rules.end()) {
       std::string known;
-      for (const auto& s : specs) known += (known.empty() ? "" : ", ") + Describe(s);
+      for (const auto& s : rules) known += (known.empty() ? "" : ", ") + Describe(s);
       throw ContentError(pos,
                          "\"" + key + "\" is not a setting of " + name +
                              (known.empty() ? " (it has none)" : " (settings: " + known + ")"));
@@ -222,14 +222,14 @@ Params ResolveParams(const PainterInfo& painter, const std::vector<std::string>&
     if (params.given[key]) throw ContentError(pos, key + " is set twice");
     std::string value;
     if (equals == std::string::npos) {
-      if (spec->type != "flag")
-        throw ContentError(pos, key + " of " + name + " needs a value: " + Describe(*spec));
+      if (rule->type != "flag")
+        throw ContentError(pos, key + " of " + name + " needs a value: " + Describe(*rule));
       value = "yes";
     } else {
-      if (spec->type == "flag")
+      if (rule->type == "flag")
         throw ContentError(pos, key + " of " + name + " is a switch: write just \"" + key + "\"");
       value = word.substr(equals + 1);
-      CheckValue(*spec, value, name, pos);
+      CheckValue(*rule, value, name, pos);
     }
     params.values[key] = value;
     params.given[key] = true;
