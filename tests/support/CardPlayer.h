@@ -42,7 +42,7 @@ inline std::optional<CardMove> ChooseMove(const Slots& layout) {
 struct CardGamePlayed {
   int moves = 0;
   int redeals = 0;
-  bool won = false;       // the hero came to congratulate
+  bool won = false;        // the hero came to congratulate
   std::string stuckTable;  // the layout when the player found no move, else empty
 };
 
