@@ -31,12 +31,25 @@ void AnswerMarks::FreeLevel(int level) {
 std::array<std::int8_t, AnswerMarks::kSavedMarks> AnswerMarks::SavedBytes() const {
   std::array<std::int8_t, kSavedMarks> bytes{};
   std::copy_n(marks_.begin(), kSavedMarks, bytes.begin());
+  for (std::size_t i = 0; i < kSpareSpeakers.size(); ++i) {
+    const int speaker = kFirstSpeakerSavedElsewhere + static_cast<int>(i);
+    std::copy_n(marks_.begin() + static_cast<std::ptrdiff_t>(Index(speaker, 0)),
+                kQuestionsPerSpeaker,
+                bytes.begin() + static_cast<std::ptrdiff_t>(Index(kSpareSpeakers[i], 0)));
+  }
   return bytes;
 }
 
 void AnswerMarks::LoadSavedBytes(const std::array<std::int8_t, kSavedMarks>& bytes) {
   marks_ = {};
   std::copy(bytes.begin(), bytes.end(), marks_.begin());
+  for (std::size_t i = 0; i < kSpareSpeakers.size(); ++i) {
+    const int speaker = kFirstSpeakerSavedElsewhere + static_cast<int>(i);
+    const auto spare = marks_.begin() + static_cast<std::ptrdiff_t>(Index(kSpareSpeakers[i], 0));
+    std::copy_n(spare, kQuestionsPerSpeaker,
+                marks_.begin() + static_cast<std::ptrdiff_t>(Index(speaker, 0)));
+    std::fill_n(spare, kQuestionsPerSpeaker, std::int8_t{0});
+  }
 }
 
 }  // namespace quenna

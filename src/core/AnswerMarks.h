@@ -7,9 +7,9 @@ namespace quenna {
 
 // One mark per question of every speaker: 0, or the level in which the question was
 // answered correctly (low 8 bits). Nine questions per speaker, indexed speaker x 9 + q.
-// A saved game holds the marks of speakers 0..37 (342 bytes); the last two speakers of
-// the date book (38 and 39) are kept here too, so no mark falls outside, but they are
-// not saved, as the saved-game file has no room for them.
+// A saved game has room for 342 marks, speakers 0..37. Nobody in the date book has the
+// speaker numbers 0 and 8, so the marks of the last two speakers, 38 and 39, are saved
+// in those two speakers' places; a game opened again remembers every answer.
 class AnswerMarks {
  public:
   static constexpr int kSpeakers = 40;
@@ -24,8 +24,11 @@ class AnswerMarks {
   void FreeLevel(int level);
   void Clear() { marks_ = {}; }
 
+  // The unused speakers whose places in a saved game hold the marks of speakers 38, 39.
+  static constexpr int kFirstSpeakerSavedElsewhere = 38;
+  static constexpr std::array<int, 2> kSpareSpeakers = {0, 8};
+
   std::array<std::int8_t, kSavedMarks> SavedBytes() const;
-  // Loads the saved marks; the marks of the unsaved speakers are cleared.
   void LoadSavedBytes(const std::array<std::int8_t, kSavedMarks>& bytes);
 
   bool operator==(const AnswerMarks&) const = default;

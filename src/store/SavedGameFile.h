@@ -21,7 +21,8 @@ namespace quenna {
 //   773     1     TaskTab          0..14, or 99 for every page
 //   774     1     TaskVirtue       0..13, or 101..113 once the bonus is due
 //   775     342   the answer marks of speakers 0..37, nine questions each, in index
-//                 order: 0, or the level in which the question was answered
+//                 order: 0, or the level in which the question was answered. The
+//                 places of speakers 0 and 8, who are nobody, hold speakers 38 and 39
 //
 // The five single bytes are the low 8 bits of the game's values and are read back as
 // signed bytes. Nothing is translated: the file is the same on every system.

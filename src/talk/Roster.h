@@ -21,7 +21,8 @@ struct RosterRow {
 };
 
 // Speakers 1..7 and 9..14 are the first person of their page (the tab number); the
-// 1735 page uses 22..24; the others are numbered 15..39 in table order. 0 and 8 are free.
+// 1735 page uses 22..24; the others are numbered 15..39 in table order. 0 and 8 are free:
+// their places in a saved game keep the answer marks of 38 and 39 (AnswerMarks).
 inline constexpr std::array<RosterRow, 38> kRoster = {{
     {1, 7, false, 1, "young Orn", "closeups//orn17161x1.jpg", "d2\\orn1716.dat"},
     {1, 2, false, 15, "first boy", "closeups//boy117161x1.jpg", "d2\\boy11716.dat"},

@@ -4,44 +4,20 @@
 #include <utility>
 
 #include "cards/CardCoach.h"
+#include "support/CardPlayer.h"
 #include "support/CardWindowSupport.h"
 
 namespace quenna {
 namespace {
 
+using testing::CardGamePlayed;
+using testing::CardMove;
 using testing::Cards;
+using testing::ChooseMove;
 using testing::kCardSeed;
 using testing::OpenCards;
-using testing::PressSlot;
+using testing::PlayDealtGame;
 using testing::TestGame;
-
-struct Move {
-  int from;
-  int to;
-};
-
-// A plain player: the move that lengthens a row's finished start if there is one, else
-// any card that is not yet part of a finished start (but no One from one row start to
-// another, which gains nothing).
-std::optional<Move> ChooseMove(const Slots& layout) {
-  const RowRuns runs = RowStatus(layout);
-  auto inRun = [&runs](int slot) {
-    return ColumnOf(slot) < runs[static_cast<std::size_t>(RowOf(slot))];
-  };
-  std::optional<Move> fallback;
-  for (int to = 0; to < kTableSlots; ++to) {
-    if (!IsGap(layout[static_cast<std::size_t>(to)])) continue;
-    for (int from = 0; from < kTableSlots; ++from) {
-      if (IsGap(layout[static_cast<std::size_t>(from)]) || inRun(from)) continue;
-      if (CheckSequence(layout, from, to)) continue;
-      const bool extendsRun = ColumnOf(to) == runs[static_cast<std::size_t>(RowOf(to))];
-      if (extendsRun) return Move{from, to};
-      if (ColumnOf(from) == 0 && layout[static_cast<std::size_t>(from)][0] == '1') continue;
-      if (!fallback) fallback = Move{from, to};
-    }
-  }
-  return fallback;
-}
 
 // A player program plays a dealt "Easy" game to the win, redealing whenever stuck; the
 // level gets exactly the points the table showed.
@@ -54,20 +30,10 @@ TEST(CardSolver, PlaysASeededEasyDealToTheWin) {
   std::string shownPoints;
   OpenCards(test, [&](TPlayCards& cards) {
     cards.DealCards->click();
-    while (!cards.Continue->isVisible() && moves < 2000) {
-      // Each redeal a second later, so the redeals differ.
-      test.platform.AdvanceMilliseconds(1000);
-      if (cards.Redeal->isEnabled()) {
-        cards.Redeal->click();
-        ++redeals;
-        continue;
-      }
-      const std::optional<Move> move = ChooseMove(cards.Cards.CardLayout);
-      ASSERT_TRUE(move) << DumpLayout(cards.Cards.CardLayout);
-      PressSlot(cards, move->from);
-      PressSlot(cards, move->to);
-      ++moves;
-    }
+    const CardGamePlayed played = PlayDealtGame(cards, test.platform);
+    moves = played.moves;
+    redeals = played.redeals;
+    ASSERT_EQ(played.stuckTable, "");
     shownPoints = cards.Points->text().toStdString();
     EXPECT_EQ(cards.OrnTalks->text().toStdString(),
               "Congratulations... you have played my little game very well so far.");
@@ -100,7 +66,7 @@ TEST(CardSolver, EveryDealCanBeWonWithRedeals) {
       Shuffle(table, now);
       BlockedResult result = kMoveLeft;
       for (int moves = 0; moves < 1000 && result != kTableWon; ++moves) {
-        const std::optional<Move> move = ChooseMove(table.CardLayout);
+        const std::optional<CardMove> move = ChooseMove(table.CardLayout);
         ASSERT_TRUE(move) << DumpLayout(table.CardLayout);
         std::swap(table.CardLayout[static_cast<std::size_t>(move->from)],
                   table.CardLayout[static_cast<std::size_t>(move->to)]);

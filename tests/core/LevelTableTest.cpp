@@ -78,7 +78,9 @@ TEST(LevelTable, BytesRunRowAfterRow) {
   EXPECT_EQ(LevelTable::FromBytes(bytes), table);
 }
 
-// Marks are kept for all forty speakers; a replay frees those of its level only.
+// Marks are kept for all forty speakers, and saved for all forty: the last two in the
+// places of the speakers 0 and 8, whom the date book does not have. A replay frees the
+// marks of its level only.
 TEST(AnswerMarks, MarksOfEverySpeakerAndTheFreeingOfALevel) {
   AnswerMarks marks;
   marks.SetMark(39, 8, 12);
@@ -88,12 +90,17 @@ TEST(AnswerMarks, MarksOfEverySpeakerAndTheFreeingOfALevel) {
   EXPECT_EQ(marks.Mark(39, 8), 12);
   EXPECT_TRUE(marks.Answered(1, 0));
 
+  marks.SetMark(38, 0, 4);
   const auto saved = marks.SavedBytes();
-  EXPECT_EQ(saved[341], 12);  // speaker 37, question 8
+  EXPECT_EQ(saved[341], 12);        // speaker 37, question 8
+  EXPECT_EQ(saved[0], 4);           // speaker 38, question 0, in speaker 0's place
+  EXPECT_EQ(saved[8 * 9 + 8], 12);  // speaker 39, question 8, in speaker 8's place
   AnswerMarks loaded;
   loaded.LoadSavedBytes(saved);
-  EXPECT_EQ(loaded.Mark(37, 8), 12);
-  EXPECT_EQ(loaded.Mark(39, 8), 0);  // speakers 38 and 39 have no room in a saved game
+  EXPECT_EQ(loaded, marks);
+  EXPECT_EQ(loaded.Mark(39, 8), 12);
+  EXPECT_EQ(loaded.Mark(38, 0), 4);
+  EXPECT_FALSE(loaded.Answered(0, 0));
 
   marks.FreeLevel(12);
   EXPECT_FALSE(marks.Answered(39, 8));

@@ -178,9 +178,9 @@ TEST(Scoring, FreeAnswersReopensTheQuestionsOfALevel) {
   EXPECT_EQ(state.AnsweredFlags.Mark(9, 0), 1);
 }
 
-// Montrell (speaker 38) has nine marks of his own in the running game, but the saved
-// game holds only the 342 marks of speakers 0..37.
-TEST(Scoring, LastSpeakersKeepTheirMarksOutsideTheSavedGame) {
+// Montrell (speaker 38) has nine marks of his own; the saved game, with room for 342
+// marks, keeps them in the place of speaker 0, who is nobody in the date book.
+TEST(Scoring, LastSpeakersKeepTheirMarksInTheSavedGame) {
   TestGame test;
   test.data.WritePicture("closeups//mont17791x1.jpg", 380, 380, Qt::darkRed);
   FixtureDialogue().WriteTo(test.data, "d2\\mont1779.dat");
@@ -192,7 +192,12 @@ TEST(Scoring, LastSpeakersKeepTheirMarksOutsideTheSavedGame) {
   const AnswerMarks& marks = test.State().AnsweredFlags;
   EXPECT_EQ(marks.Mark(38, 8), 1);
   EXPECT_EQ(marks.Mark(37, 8), 0);
-  EXPECT_EQ(marks.SavedBytes(), (std::array<std::int8_t, AnswerMarks::kSavedMarks>{}));
+  std::array<std::int8_t, AnswerMarks::kSavedMarks> saved{};
+  saved[8] = 1;
+  EXPECT_EQ(marks.SavedBytes(), saved);
+  AnswerMarks opened;
+  opened.LoadSavedBytes(saved);
+  EXPECT_EQ(opened, marks);
   EXPECT_EQ(test.State().CurrentLevel, 2);
 }
 
