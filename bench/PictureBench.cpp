@@ -3,8 +3,8 @@
 
 #include <QImage>
 
-#include <cstdio>
 #include <jpeglib.h>
+#include <cstdio>
 
 #include <filesystem>
 #include <fstream>
@@ -17,8 +17,9 @@ namespace {
 
 // A picture with detail everywhere, so decoding does real work.
 std::filesystem::path MakePicture(int width, int height) {
-  const auto file = std::filesystem::temp_directory_path() /
-                    ("quenna2-bench-" + std::to_string(width) + "x" + std::to_string(height) + ".jpg");
+  const auto file =
+      std::filesystem::temp_directory_path() /
+      ("quenna2-bench-" + std::to_string(width) + "x" + std::to_string(height) + ".jpg");
   if (std::filesystem::exists(file)) return file;
   QImage picture(width, height, QImage::Format_RGB888);
   for (int y = 0; y < height; ++y) {
@@ -51,7 +52,8 @@ void PlainLibjpeg(benchmark::State& state) {
     std::vector<unsigned char> pixels(static_cast<std::size_t>(info.output_width) * 3 *
                                       info.output_height);
     while (info.output_scanline < info.output_height) {
-      JSAMPROW row = pixels.data() + static_cast<std::size_t>(info.output_scanline) * info.output_width * 3;
+      JSAMPROW row =
+          pixels.data() + static_cast<std::size_t>(info.output_scanline) * info.output_width * 3;
       jpeg_read_scanlines(&info, &row, 1);
     }
     jpeg_finish_decompress(&info);

@@ -5,9 +5,12 @@
 
 namespace quenna {
 
-GameDialog::GameDialog(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {}
+GameDialog::GameDialog(Platform& platform, QWidget* parent)
+    : QDialog(parent), platform_(platform) {}
 
-bool GameDialog::Close() { return close(); }
+bool GameDialog::Close() {
+  return close();
+}
 
 void GameDialog::Activate() {
   Guarded([this] { FormActivate(); });
@@ -32,6 +35,8 @@ void GameDialog::closeEvent(QCloseEvent* event) {
 }
 
 // Esc asks to close, like the close box, so FormCloseQuery has its say.
-void GameDialog::reject() { close(); }
+void GameDialog::reject() {
+  close();
+}
 
 }  // namespace quenna

@@ -34,16 +34,14 @@ class GameDialog : public QDialog {
   template <class Window>
   void OnClick(QAbstractButton* button, void (Window::*handler)()) {
     auto* self = static_cast<Window*>(this);
-    connect(button, &QAbstractButton::clicked, this, [this, self, handler] {
-      Guarded([self, handler] { (self->*handler)(); });
-    });
+    connect(button, &QAbstractButton::clicked, this,
+            [this, self, handler] { Guarded([self, handler] { (self->*handler)(); }); });
   }
   template <class Window>
   void OnTriggered(QAction* action, void (Window::*handler)()) {
     auto* self = static_cast<Window*>(this);
-    connect(action, &QAction::triggered, this, [this, self, handler] {
-      Guarded([self, handler] { (self->*handler)(); });
-    });
+    connect(action, &QAction::triggered, this,
+            [this, self, handler] { Guarded([self, handler] { (self->*handler)(); }); });
   }
 
   void showEvent(QShowEvent* event) override;

@@ -17,10 +17,10 @@ struct GameState {
   bool GameSaved = false;      // true right after Save Game, cleared by any click on the scene
   bool VirtuesChanged = true;  // the virtue chart must be redrawn before it is shown
   quenna::LevelTable LevelTable;
-  std::int32_t TaskTab = 0;     // 0 no task, 1..14 the task's page, 99 every page
-  std::int32_t TaskVirtue = 0;  // 0 none, 1..13 sought, +100 once an answer earned the bonus
-  std::int32_t TaskDone = 0;    // 1 ends the level when the conversation window closes
-  std::int32_t TotalScore = 0;  // only the level list's refresh computes it
+  std::int32_t TaskTab = 0;        // 0 no task, 1..14 the task's page, 99 every page
+  std::int32_t TaskVirtue = 0;     // 0 none, 1..13 sought, +100 once an answer earned the bonus
+  std::int32_t TaskDone = 0;       // 1 ends the level when the conversation window closes
+  std::int32_t TotalScore = 0;     // only the level list's refresh computes it
   std::int32_t CardsDisabled = 0;  // 1 when the card game is switched off
   AnswerMarks AnsweredFlags;
 };

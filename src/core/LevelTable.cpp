@@ -31,7 +31,8 @@ void LevelTable::ClearPoints(int row) {
 int LevelTable::PointsTotal() const {
   int total = 0;
   for (const Row& row : rows_) {
-    for (int column = 0; column < kVirtueColumns; ++column) total += row[static_cast<std::size_t>(column)];
+    for (int column = 0; column < kVirtueColumns; ++column)
+      total += row[static_cast<std::size_t>(column)];
   }
   return total;
 }

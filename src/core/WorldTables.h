@@ -46,9 +46,9 @@ inline constexpr std::string_view kCoverPicture600 = "scenes//cover1x2.jpg";
 // The thirteen virtues, numbered 1..13. Messages append the name with its full stop.
 inline constexpr int kVirtueCount = 13;
 inline constexpr std::array<std::string_view, kVirtueCount> kVirtueNames = {
-    "temperance.", "silence.",     "order.",         "resolution.", "frugality.",
-    "industry.",   "sincerity.",   "justice.",       "moderation.", "cleanliness.",
-    "tranquillity.", "chastity.", "humility."};
+    "temperance.",   "silence.",   "order.",   "resolution.", "frugality.",
+    "industry.",     "sincerity.", "justice.", "moderation.", "cleanliness.",
+    "tranquillity.", "chastity.",  "humility."};
 
 // The name used in messages; 13 and every number outside 1..12 read "humility.".
 constexpr std::string_view VirtueName(int virtue) {

@@ -1,7 +1,7 @@
 #include "media/JpegWriter.h"
 
-#include <cstdio>
 #include <jpeglib.h>
+#include <cstdio>
 
 #include <cstdlib>
 #include <cstring>
@@ -45,7 +45,8 @@ void WriteJpeg(const std::filesystem::path& file, const QImage& picture, int qua
                bool progressive) {
   const auto bytes = EncodeJpeg(picture, quality, progressive);
   std::ofstream stream(file, std::ios::binary | std::ios::trunc);
-  stream.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  stream.write(reinterpret_cast<const char*>(bytes.data()),
+               static_cast<std::streamsize>(bytes.size()));
   if (!stream) throw GameError("Cannot write file " + file.string());
 }
 

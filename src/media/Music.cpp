@@ -10,6 +10,8 @@ void Music::Playit(std::string_view soundFile, int flags) {
   platform_.PlaySound(data_.Resolve(soundFile), flags);
 }
 
-void Music::StopMusic() { platform_.PlaySound(data_.Resolve(kSilence), kSoundNoDefault); }
+void Music::StopMusic() {
+  platform_.PlaySound(data_.Resolve(kSilence), kSoundNoDefault);
+}
 
 }  // namespace quenna

@@ -1,8 +1,8 @@
 #include "media/PictureLoader.h"
 
 // libjpeg's header needs size_t and FILE declared before it.
-#include <cstdio>
 #include <jpeglib.h>
+#include <cstdio>
 
 #include <algorithm>
 #include <cctype>

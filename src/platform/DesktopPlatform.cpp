@@ -57,7 +57,9 @@ void DesktopPlatform::Pause(int milliseconds) {
   if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
 
-void DesktopPlatform::ProcessMessages() { QApplication::processEvents(QEventLoop::AllEvents); }
+void DesktopPlatform::ProcessMessages() {
+  QApplication::processEvents(QEventLoop::AllEvents);
+}
 
 ScreenSize DesktopPlatform::Screen() {
   const QScreen* screen = QGuiApplication::primaryScreen();

@@ -8,13 +8,17 @@ namespace quenna {
 
 FakePlatform::FakePlatform(ScreenSize screen) : screen_(screen) {}
 
-void FakePlatform::SetNowSeconds(std::int64_t seconds) { clockMilliseconds_ = seconds * 1000; }
+void FakePlatform::SetNowSeconds(std::int64_t seconds) {
+  clockMilliseconds_ = seconds * 1000;
+}
 
 void FakePlatform::AdvanceMilliseconds(std::int64_t milliseconds) {
   clockMilliseconds_ += milliseconds;
 }
 
-std::int64_t FakePlatform::NowSeconds() { return clockMilliseconds_ / 1000; }
+std::int64_t FakePlatform::NowSeconds() {
+  return clockMilliseconds_ / 1000;
+}
 
 void FakePlatform::Pause(int milliseconds) {
   pauses_.push_back(milliseconds);
@@ -27,9 +31,13 @@ void FakePlatform::ProcessMessages() {
   QApplication::processEvents();
 }
 
-ScreenSize FakePlatform::Screen() { return screen_; }
+ScreenSize FakePlatform::Screen() {
+  return screen_;
+}
 
-void FakePlatform::ExpectModal(ModalDriver driver) { drivers_.push_back(std::move(driver)); }
+void FakePlatform::ExpectModal(ModalDriver driver) {
+  drivers_.push_back(std::move(driver));
+}
 
 void FakePlatform::ShowModal(QWidget& window) {
   modalTitles_.push_back(window.windowTitle().toStdString());
@@ -45,7 +53,9 @@ void FakePlatform::ShowModal(QWidget& window) {
   if (guard && guard->isVisible()) guard->hide();
 }
 
-void FakePlatform::ErrorBox(const std::string& text) { errors_.push_back(text); }
+void FakePlatform::ErrorBox(const std::string& text) {
+  errors_.push_back(text);
+}
 
 void FakePlatform::AnswerFileDialog(DialogAnswer answer) {
   fileAnswers_.push_back(std::move(answer));
@@ -76,6 +86,8 @@ void FakePlatform::PlaySound(const std::filesystem::path& file, int flags) {
   sounds_.push_back({file, flags});
 }
 
-void FakePlatform::ShowHelp(const std::filesystem::path& file) { helpRequests_.push_back(file); }
+void FakePlatform::ShowHelp(const std::filesystem::path& file) {
+  helpRequests_.push_back(file);
+}
 
 }  // namespace quenna

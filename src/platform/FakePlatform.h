@@ -14,7 +14,8 @@ namespace quenna {
 class FakePlatform : public Platform {
  public:
   using ModalDriver = std::function<void(QWidget& window)>;
-  using DialogAnswer = std::function<std::optional<std::filesystem::path>(const FileDialogOptions&)>;
+  using DialogAnswer =
+      std::function<std::optional<std::filesystem::path>(const FileDialogOptions&)>;
 
   struct PlayedSound {
     std::filesystem::path file;

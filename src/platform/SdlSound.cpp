@@ -57,8 +57,8 @@ void SdlSound::Play(const std::filesystem::path& file, bool wait) {
   if (SDL_LoadWAV(file.c_str(), &wavFormat, &samples, &length) == nullptr) return;  // silent
 
   SDL_AudioCVT convert{};
-  int built = SDL_BuildAudioCVT(&convert, wavFormat.format, wavFormat.channels, wavFormat.freq, format_,
-                                static_cast<Uint8>(channels_), frequency_);
+  int built = SDL_BuildAudioCVT(&convert, wavFormat.format, wavFormat.channels, wavFormat.freq,
+                                format_, static_cast<Uint8>(channels_), frequency_);
   if (built < 0) {
     SDL_FreeWAV(samples);
     return;
@@ -78,8 +78,9 @@ void SdlSound::Play(const std::filesystem::path& file, bool wait) {
 
   // Waits for the queue to drain, with a margin in case the device stalls.
   const int bytesPerSecond = frequency_ * channels_ * SDL_AUDIO_BITSIZE(format_) / 8;
-  const auto limit = std::chrono::steady_clock::now() +
-                     std::chrono::milliseconds(1000 + 1000LL * converted / std::max(1, bytesPerSecond));
+  const auto limit =
+      std::chrono::steady_clock::now() +
+      std::chrono::milliseconds(1000 + 1000LL * converted / std::max(1, bytesPerSecond));
   while (SDL_GetQueuedAudioSize(device_) > 0 && std::chrono::steady_clock::now() < limit) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }

@@ -16,8 +16,8 @@ SceneGrid SceneGridFile::ReadRecord(int tab) {
   }
   SceneGrid grid{};
   for (int i = 0; i < kGridCells; ++i) {
-    grid[static_cast<std::size_t>(i)] =
-        static_cast<std::int8_t>(static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(i)] - '0'));
+    grid[static_cast<std::size_t>(i)] = static_cast<std::int8_t>(
+        static_cast<std::uint8_t>(bytes[static_cast<std::size_t>(i)] - '0'));
   }
   return grid;
 }

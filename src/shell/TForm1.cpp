@@ -1,10 +1,10 @@
 #include "shell/TForm1.h"
 
 #include <QCloseEvent>
-#include <algorithm>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
+#include <algorithm>
 
 #include "cards/TPlayCards.h"
 #include "core/RunHandler.h"
@@ -38,8 +38,7 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent, const QFont& fo
   return button;
 }
 
-QLabel* MakeLabel(const QString& caption, QWidget* parent, const QFont& font,
-                  const QColor& color) {
+QLabel* MakeLabel(const QString& caption, QWidget* parent, const QFont& font, const QColor& color) {
   auto* label = new QLabel(caption, parent);
   label->setFont(font);
   SetTextColor(label, color);
@@ -85,7 +84,9 @@ void TForm1::BuildControls() {
   Dates->setFont(TimesFont(11));
   Dates->setExpanding(false);
   Dates->setDrawBase(false);
-  for (const DateTab& tab : kDateTabs) Dates->addTab(QString::fromUtf8(tab.tabCaption.data(), static_cast<int>(tab.tabCaption.size())));
+  for (const DateTab& tab : kDateTabs)
+    Dates->addTab(
+        QString::fromUtf8(tab.tabCaption.data(), static_cast<int>(tab.tabCaption.size())));
   // Fifteen tabs share the width of the book; narrow padding keeps them all in view.
   Dates->setStyleSheet(
       "QTabBar::tab { background: #d9ccae; color: black; border: 1px solid #6e5a3c;"
@@ -191,7 +192,8 @@ void TForm1::BuildControls() {
   Startgame->hide();
   Intro1 = MakeButton("Introduction", client, TimesFont(17), 120, 33);
   Intro1->hide();
-  connect(Startgame, &QPushButton::clicked, this, [this] { Guarded([this] { StartgameClick(); }); });
+  connect(Startgame, &QPushButton::clicked, this,
+          [this] { Guarded([this] { StartgameClick(); }); });
   connect(Intro1, &QPushButton::clicked, this, [this] { Guarded([this] { Intro1Click(); }); });
 
   About = new QFrame(client);
@@ -482,9 +484,13 @@ void TForm1::About1Click() {
   context_.platform.ProcessMessages();
 }
 
-void TForm1::Image1Click() { About->hide(); }
+void TForm1::Image1Click() {
+  About->hide();
+}
 
-void TForm1::Exit1Click() { close(); }
+void TForm1::Exit1Click() {
+  close();
+}
 
 void TForm1::closeEvent(QCloseEvent* event) {
   bool mayClose = true;
@@ -524,7 +530,9 @@ void TForm1::Playit(std::string_view soundFile, int flags) {
   context_.music.Playit(soundFile, flags);
 }
 
-void TForm1::StopMusic() { context_.music.StopMusic(); }
+void TForm1::StopMusic() {
+  context_.music.StopMusic();
+}
 
 void TForm1::MusicONClick() {
   MusicON->setChecked(true);
@@ -540,6 +548,8 @@ void TForm1::MusicOFFClick() {
   StopMusic();
 }
 
-void TForm1::Contents1Click() { context_.platform.ShowHelp(context_.data.Resolve(kHelpFile)); }
+void TForm1::Contents1Click() {
+  context_.platform.ShowHelp(context_.data.Resolve(kHelpFile));
+}
 
 }  // namespace quenna

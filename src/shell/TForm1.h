@@ -171,7 +171,7 @@ class TForm1 : public QMainWindow, public MainForm {
   int ScreenWidth = 0;
 
   // State of the main window beside the game state.
-  std::string TextBuffer;  // narration, tips and level messages
+  std::string TextBuffer;                // narration, tips and level messages
   std::vector<std::string> MessageText;  // the page's look messages, line n for cell value n
   SceneGrid Grid{};
   int CellSize = 30;

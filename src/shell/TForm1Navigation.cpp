@@ -56,7 +56,8 @@ void TForm1::PositionScreen(int tab) {
 void TForm1::DateCaption() {
   if (state_.CurrentTab == kCoverTab) return;
   const DateTab& page = kDateTabs.at(static_cast<std::size_t>(state_.CurrentTab));
-  Narrate1->setText(QString::fromUtf8(page.dateCaption.data(), static_cast<int>(page.dateCaption.size())));
+  Narrate1->setText(
+      QString::fromUtf8(page.dateCaption.data(), static_cast<int>(page.dateCaption.size())));
 }
 
 void TForm1::CoverClick() {
@@ -177,6 +178,8 @@ void TForm1::Score1Click() {
   ShowModalWindow(game_.Option1());
 }
 
-void TForm1::HighScore1Click() { ShowModalWindow(game_.HighScores()); }
+void TForm1::HighScore1Click() {
+  ShowModalWindow(game_.HighScores());
+}
 
 }  // namespace quenna

@@ -7,9 +7,13 @@
 
 namespace quenna {
 
-void TForm1::LookClick() { ChangeCursor(kLookMode); }
+void TForm1::LookClick() {
+  ChangeCursor(kLookMode);
+}
 
-void TForm1::TalkClick() { ChangeCursor(kTalkMode); }
+void TForm1::TalkClick() {
+  ChangeCursor(kTalkMode);
+}
 
 void TForm1::Image2MouseDown(Qt::MouseButton, int x, int y) {
   state_.GameSaved = false;
@@ -67,8 +71,12 @@ void TForm1::Narration() {
   NarrationLoaded = 1;
 }
 
-void TForm1::text1Click() { text1->hide(); }
+void TForm1::text1Click() {
+  text1->hide();
+}
 
-void TForm1::VButtonClick() { VirtueOn(); }
+void TForm1::VButtonClick() {
+  VirtueOn();
+}
 
 }  // namespace quenna

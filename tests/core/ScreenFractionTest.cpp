@@ -18,8 +18,7 @@ TEST(ScreenFraction, TruncatesTheExactProduct) {
       {1080, 0.3, 323}, {480, 0.5, 240}, {599, 0.2, 119},  {0, 0.5, 0},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(ScreenFraction(c.height, c.fraction), c.expected)
-        << c.height << " x " << c.fraction;
+    EXPECT_EQ(ScreenFraction(c.height, c.fraction), c.expected) << c.height << " x " << c.fraction;
   }
 }
 

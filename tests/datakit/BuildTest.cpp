@@ -181,12 +181,23 @@ TEST(BuildData, EveryPictureOnce) {
   std::vector<std::string> outputs;
   for (const auto& picture : pictures) outputs.push_back(picture.output);
   std::sort(outputs.begin(), outputs.end());
-  std::vector<std::string> expected = {
-      "closeups//ornhd1x1.jpg", "gold.jpg", "intro//bookdesk.jpg", "intro//epitaph.jpg",
-      "intro//speech.jpg", "intro//teacher.jpg", "intro//wink.jpg", "intro/intro1.jpg",
-      "intro/openbk1.jpg", "intro/quennasleep1.jpg", "intro/quennasleep2.jpg",
-      "intro\\intro.jpg", "intro\\quennasleep3.jpg", "quenna.jpg", "scenes//cover1x1.jpg",
-      "scenes//cover1x2.jpg", "virtues.jpg"};
+  std::vector<std::string> expected = {"closeups//ornhd1x1.jpg",
+                                       "gold.jpg",
+                                       "intro//bookdesk.jpg",
+                                       "intro//epitaph.jpg",
+                                       "intro//speech.jpg",
+                                       "intro//teacher.jpg",
+                                       "intro//wink.jpg",
+                                       "intro/intro1.jpg",
+                                       "intro/openbk1.jpg",
+                                       "intro/quennasleep1.jpg",
+                                       "intro/quennasleep2.jpg",
+                                       "intro\\intro.jpg",
+                                       "intro\\quennasleep3.jpg",
+                                       "quenna.jpg",
+                                       "scenes//cover1x1.jpg",
+                                       "scenes//cover1x2.jpg",
+                                       "virtues.jpg"};
   for (const RosterRow& row : kRoster) expected.emplace_back(row.picture);
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(outputs, expected);

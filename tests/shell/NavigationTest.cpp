@@ -14,12 +14,16 @@ namespace {
 using testing::FixtureData;
 using testing::TestGame;
 
-QPoint CursorHotSpot(QWidget* widget) { return widget->cursor().hotSpot(); }
+QPoint CursorHotSpot(QWidget* widget) {
+  return widget->cursor().hotSpot();
+}
 const QPoint kHandHotSpot(3, 3);
 const QPoint kEyeHotSpot(16, 16);
 const QPoint kTalkHotSpot(10, 24);
 
-std::string Text(QLabel* label) { return label->text().toStdString(); }
+std::string Text(QLabel* label) {
+  return label->text().toStdString();
+}
 
 const std::string kCoverTipText =
     "Starting a new level:  Click on the Date Book cover.  You must put the Virtue Cards in "
@@ -246,7 +250,10 @@ TEST(LevelFlow, TheLastLevelEndsTheGame) {
 
   std::vector<std::string> shown;
   int enteredScore = -1;
-  test.platform.ExpectModal([&](QWidget& window) { shown.push_back("ending"); (void)window; });
+  test.platform.ExpectModal([&](QWidget& window) {
+    shown.push_back("ending");
+    (void)window;
+  });
   test.platform.ExpectModal([&](QWidget& window) {
     shown.push_back(window.windowTitle().toStdString());
     enteredScore = test.game->HighScores().Tag;

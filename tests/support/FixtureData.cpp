@@ -46,7 +46,9 @@ std::filesystem::path FixtureData::PathOf(const std::string& gamePath) const {
   return DataFolder(root_).Resolve(gamePath);
 }
 
-QColor FixtureData::PageColor(int tab) { return QColor::fromHsv((tab * 24) % 360, 160, 200); }
+QColor FixtureData::PageColor(int tab) {
+  return QColor::fromHsv((tab * 24) % 360, 160, 200);
+}
 
 void FixtureData::WritePicture(const std::string& gamePath, int width, int height, QColor color) {
   QImage picture(width, height, QImage::Format_RGB888);
@@ -71,7 +73,8 @@ void FixtureData::Remove(const std::string& gamePath) {
 void FixtureData::Write() {
   std::string grid;
   for (int tab = 1; tab <= kYearTabs; ++tab) {
-    for (int value : grids[static_cast<std::size_t>(tab)]) grid.push_back(static_cast<char>('0' + value));
+    for (int value : grids[static_cast<std::size_t>(tab)])
+      grid.push_back(static_cast<char>('0' + value));
   }
   WriteFile(kGridFileName, grid);
   auto shifted = [](const std::string& text) {

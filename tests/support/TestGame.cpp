@@ -4,7 +4,9 @@
 
 namespace quenna::testing {
 
-TestGame::TestGame(ScreenSize screen) : platform(screen) { Create(); }
+TestGame::TestGame(ScreenSize screen) : platform(screen) {
+  Create();
+}
 
 void TestGame::Create() {
   game.reset();

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
     const QByteArray folder = "/tmp/quenna2-test-runtime";
     QDir().mkpath(QString::fromLatin1(folder));
-    QFile::setPermissions(QString::fromLatin1(folder), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(QString::fromLatin1(folder),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", folder);
   }
   QApplication app(argc, argv);

@@ -86,7 +86,7 @@ int main(int argc, char* argv[]) {
     bool written = Photograph(output / "datebook.png");
 
     form.text1Click();  // put the look message away before talking
-  form.TalkClick();
+    form.TalkClick();
     quenna::TCloseUp& closeUp = game.CloseUp();
     // The conversation window opens after the one-second pause; play it once it shows.
     QTimer watch;
