@@ -9,6 +9,7 @@
 #include "Check.h"
 #include "Folders.h"
 #include "Talk.h"
+#include "Virtues.h"
 #include "scene/SceneFiles.h"
 #include "scene/ShiftedText.h"
 #include "talk/Dialogue.h"
@@ -152,6 +153,57 @@ TEST_F(CheckData, PeopleMustHaveTheirRosterValues) {
   std::ofstream(file, std::ios::trunc) << text;
   const std::string problems = Problems(content.path);
   EXPECT_NE(problems.find("Saffin (1776) must have the value 4\n"), std::string::npos) << problems;
+}
+
+// The virtue words reach the game as one line a virtue, in Orn's order, and the help page
+// has them too: a source out of order or too long is named at its line, and a data file
+// or help page that no longer matches the source is named.
+TEST_F(CheckData, VirtueWordsAreBuiltAndChecked) {
+  const std::string good = ReadTextFile(kContent / kVirtueWordsSource);
+  const VirtueWords words = ParseVirtueWords(good, "v.text");
+  EXPECT_EQ(words.words[0].rfind("Temperance means ", 0), 0u) << words.words[0];
+  EXPECT_EQ(words.words[12].rfind("Humility means ", 0), 0u) << words.words[12];
+  const auto lines =
+      SplitLines(ReadShiftedText(data_.path / "data" / "virtues.dat", kMessageFileLimit));
+  ASSERT_EQ(lines.size(), 13u);
+  EXPECT_EQ(lines[11], words.words[11]);
+  EXPECT_NE(Read("ORNH.HLP").find("<li><b>Chastity</b>" + words.words[11].substr(8) + "</li>"),
+            std::string::npos);
+
+  const struct {
+    std::string source;
+    std::string expected;
+  } mistakes[] = {
+      {"temperance T.\nsilence S.\n", "v.text: order is not explained"},
+      {"temperance T.\norder O.\nsilence S.\n",
+       "v.text:2: order comes too early: write the virtues in Orn's order (silence is next)"},
+      {"temperance T.\nsilence S.\ntemperance Again.\n",
+       "v.text:3: temperance is explained already at line 1"},
+      {"temperance T.\npatience P.\n  more of it\n",
+       "v.text:2: \"patience\" is not one of the thirteen virtues"},
+      {"temperance " + std::string(251, 't') + "\n",
+       "v.text:1: temperance has 251 characters; the panel over the chart shows 250"},
+  };
+  for (const auto& mistake : mistakes) {
+    try {
+      ParseVirtueWords(mistake.source, "v.text");
+      ADD_FAILURE() << mistake.source;
+    } catch (const ContentError& error) {
+      EXPECT_NE(std::string(error.what()).find(mistake.expected), std::string::npos)
+          << error.what();
+      // The words of a refused line are not taken for another mistake.
+      EXPECT_EQ(std::string(error.what()).find("indented"), std::string::npos) << error.what();
+    }
+  }
+
+  Write("data/virtues.dat", std::string(Read("data/virtues.dat"), 0, 40));
+  Write("ORNH.HLP", Read("ORNH.HLP") + "<p>More.</p>");
+  const std::string problems = Problems();
+  for (const char* expected :
+       {"data\\virtues.dat: has 1 lines; it has one for each of the 13 virtues\n",
+        "data\\virtues.dat: does not match its source", "ORNH.HLP: does not match"}) {
+    EXPECT_NE(problems.find(expected), std::string::npos) << expected << "\n" << problems;
+  }
 }
 
 }  // namespace
@@ -326,6 +378,52 @@ TEST_F(CheckDialogues, BrokenDialogueFilesAreNamed) {
   bytes[5] = 3;
   write(bytes);
   EXPECT_EQ(problems(), "d2\\cat1746.dat: byte 5 ends the text early (a stored 0 or 3)\n");
+}
+
+// A task's bonus is won only when the right answer credits the virtue sought. No question
+// may credit a virtue twice; the person a task names, and every page whose people all
+// have a dialogue, must credit all thirteen. 1746 has two of its four here, so only
+// Wynnet is judged; 1728 is Orn alone.
+TEST_F(CheckDialogues, EveryVirtueSoughtCanEarnItsBonus) {
+  // The cat is no task's person, and 1746 lacks two of its people: the cat may leave out
+  // chastity. Orn in 1728 asks the cat's questions, each with a word of his own.
+  const std::string cat = cat_;
+  Replace(cat_, "virtues chastity sincerity justice", "virtues order sincerity justice");
+  std::string orn;
+  auto freshOrn = [&] {
+    orn = cat;
+    Replace(orn, "person cat1746", "person orn1728");
+    for (std::size_t at = orn.find("  ask "); at != std::string::npos;
+         at = orn.find("  ask ", at + 1)) {
+      orn.insert(at + 6, "Hugh, ");
+    }
+  };
+  const std::string folder = content_.path.string() + "/people/";
+  const struct {
+    std::string* source;
+    std::string from;
+    std::string to;
+    std::string expected;
+  } cases[] = {
+      {&wyn_, "virtues order industry sincerity humility", "virtues order industry sincerity order",
+       folder + "wyn1746.talk:50: question 4 credits order twice; credit four different virtues\n"},
+      {&wyn_, "virtues chastity sincerity justice", "virtues order sincerity justice",
+       folder + "wyn1746.talk:93: Wynnet in 1746 is named by the card game's tasks, but no right "
+                "answer credits chastity; a task seeking that could never earn its bonus\n"},
+      {&orn, "virtues order cleanliness resolution moderation",
+       "virtues order industry resolution humility",
+       folder + "orn1728.talk:93: the conversations of 1728 (orn1728) together never credit "
+                "cleanliness; a task on this page seeking that could never earn its bonus\n"},
+  };
+  const std::string wyn = wyn_;
+  for (const auto& spoiled : cases) {
+    SCOPED_TRACE(spoiled.to);
+    freshOrn();
+    wyn_ = wyn;
+    Replace(*spoiled.source, spoiled.from, spoiled.to);
+    std::ofstream(content_.path / "people" / "orn1728.talk", std::ios::trunc) << orn;
+    EXPECT_EQ(Check(), spoiled.expected);
+  }
 }
 
 }  // namespace

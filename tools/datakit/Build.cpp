@@ -9,6 +9,7 @@
 #include "Sound.h"
 #include "Speech.h"
 #include "Talk.h"
+#include "Virtues.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/JpegWriter.h"
@@ -170,7 +171,9 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
     messages.push_back(MessageText(page));
     narrations.push_back(NarrationText(page));
   }
-  const auto help = ReadTextFile(contentFolder / "help" / "ORNH.html");
+  const auto helpFile = contentFolder / "help" / "ORNH.html";
+  const VirtueWords virtues = ReadVirtueWords(contentFolder);
+  const std::string help = HelpWithVirtueWords(ReadTextFile(helpFile), virtues, helpFile.string());
   const std::vector<SpeechSource> speeches = ReadAllSpeeches(contentFolder);
   for (const ContentError& problem : SpokenWordsShown(speeches, pictures)) throw problem;
   std::vector<Voice> voices;
@@ -233,8 +236,9 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
     WriteDataFile(dataFolder, speeches[i].output, WavFile(voices[i].samples, voices[i].rate));
     log << "speech " << speeches[i].output << "\n";
   }
+  WriteDataFile(dataFolder, kVirtueWordsFile, Shifted(VirtueWordsText(virtues)));
   WriteDataFile(dataFolder, "ORNH.HLP", std::vector<std::uint8_t>(help.begin(), help.end()));
-  log << "sounds and help written\n";
+  log << "sounds, virtue words and help written\n";
 }
 
 }  // namespace quenna::datakit

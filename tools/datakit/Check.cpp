@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 
 #include <algorithm>
+#include <bitset>
 #include <cctype>
 #include <cstring>
 #include <fstream>
@@ -14,6 +15,8 @@
 #include "Render.h"
 #include "Speech.h"
 #include "Talk.h"
+#include "Virtues.h"
+#include "cards/CardCoach.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/PictureLoader.h"
@@ -95,6 +98,48 @@ std::string Normalised(const std::string& text) {
   return out;
 }
 
+// A virtue's name as writers write it: "temperance", without the full stop.
+std::string VirtueWord(int virtue) {
+  const std::string_view full = kVirtueNames[static_cast<std::size_t>(virtue - 1)];
+  return std::string(full.substr(0, full.size() - 1));
+}
+
+// The virtues of 1..13 missing from a set, as a list a writer can read: "order",
+// "order and justice", "order, justice and humility".
+using VirtueSet = std::bitset<kVirtueCount>;
+std::string MissingVirtues(const VirtueSet& credited) {
+  std::vector<std::string> missing;
+  for (int v = 1; v <= kVirtueCount; ++v) {
+    if (!credited.test(static_cast<std::size_t>(v - 1))) missing.push_back(VirtueWord(v));
+  }
+  std::string list;
+  for (std::size_t i = 0; i < missing.size(); ++i)
+    list += (i == 0 ? "" : i + 1 == missing.size() ? " or " : ", ") + missing[i];
+  return list;
+}
+
+// The dialogue files of the people the card game's task table names ("Wynnet in 1746."):
+// on the task's page, the roster person whose name the task begins with.
+std::vector<std::pair<std::string, std::string>> TaskDialogues(std::vector<std::string>& problems) {
+  std::vector<std::pair<std::string, std::string>> dialogues;
+  for (const TaskPerson& task : kTaskPersons) {
+    if (task.tab < 1 || task.tab > kYearTabs) continue;
+    const std::string text(task.text);
+    const std::string who = text.substr(0, text.find(" in "));
+    std::vector<const RosterRow*> rows;
+    for (const RosterRow& row : kRoster) {
+      if (row.tab == task.tab && row.character.substr(0, who.size()) == who) rows.push_back(&row);
+    }
+    if (rows.size() != 1) {
+      problems.push_back("the card game's task \"" + text + "\" names " +
+                         std::to_string(rows.size()) + " people of the roster, not one");
+      continue;
+    }
+    dialogues.emplace_back(DialogueName(rows[0]->dialogue), text.substr(0, text.size() - 1));
+  }
+  return dialogues;
+}
+
 }  // namespace
 
 std::string DialogueFitProblem(int line, const std::string& text) {
@@ -151,6 +196,10 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
   // Each question's text, as first seen: where it was asked.
   std::map<std::string, std::string> asked;
   std::map<char, int> keyLetters;
+  // What each dialogue's right answers credit, and where to point a writer at it: the
+  // virtues of its last question.
+  std::map<std::string, VirtueSet> credited;
+  std::map<std::string, std::string> virtuesWritten;
   for (const RosterRow& row : kRoster) {
     const std::string path(row.dialogue);
     const std::string name = DialogueName(path);
@@ -169,17 +218,16 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
       }
       continue;
     }
-    auto problem = [&](int line, const std::string& text) {
-      // Name the line where the writer wrote it when the source says.
+    // Names the line where the writer wrote it when the source says.
+    auto where = [&](int line) {
       const int written = talk && line >= 0 && line < kDialogueLines
                               ? talk->sourceLines[static_cast<std::size_t>(line)]
                               : 0;
-      if (written > 0) {
-        problems.push_back(talk->file + ":" + std::to_string(written) + ": " + text);
-      } else {
-        problems.push_back(path + ": " + (line >= 0 ? "line " + std::to_string(line) + ": " : "") +
-                           text);
-      }
+      if (written > 0) return talk->file + ":" + std::to_string(written) + ": ";
+      return path + ": " + (line >= 0 ? "line " + std::to_string(line) + ": " : "");
+    };
+    auto problem = [&](int line, const std::string& text) {
+      problems.push_back(where(line) + text);
     };
     if (!written) problem(-1, "has no source content/people/" + name + ".talk");
     if (bytes.size() > kDialogueFileLimit) {
@@ -191,6 +239,7 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
       problem(-1, "byte " + std::to_string(stop) + " ends the text early (a stored 0 or 3)");
       continue;
     }
+    credited[name];  // read: its page can be judged
     const std::string text = DecodeShiftedText(bytes);
     if (talk && text != DialogueFileText(*talk))
       problem(-1, "does not match its source " + talk->file + " (build the data again)");
@@ -219,6 +268,19 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
                                             " must credit four virtues (characters 1..9, A..D), "
                                             "not \"" +
                                             digits + "\"");
+      } else {
+        // A virtue credited twice is a virtue lost: four different ones, for the bonus.
+        VirtueSet seen;
+        for (int virtue : lines.Virtues(q)) {
+          const auto bit = static_cast<std::size_t>(virtue - 1);
+          if (seen.test(bit)) {
+            problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) + " credits " +
+                                                VirtueWord(virtue) +
+                                                " twice; credit four different virtues");
+          }
+          seen.set(bit);
+        }
+        credited[name] |= seen;
       }
       const std::string question = Normalised(lines.Question(q));
       if (question.empty()) continue;
@@ -229,6 +291,7 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
                 "the question \"" + lines.Question(q) + "\" is asked already in " + first->second);
       }
     }
+    virtuesWritten[name] = where(dialogue::DigitLine(dialogue::kQuestions - 1));
     std::string unused;
     for (char letter : {'A', 'B', 'C'}) {
       if (!letters.count(letter))
@@ -248,6 +311,40 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
       if (!fit.empty()) problem(line, fit);
     }
   }
+  // A task seeks one of the thirteen virtues, drawn at random, and pays its bonus only
+  // when the right answer credits it: the person a task names, and every page, must
+  // credit them all. A page is judged once each of its people has a dialogue.
+  for (const auto& [name, task] : TaskDialogues(problems)) {
+    if (!credited.count(name)) continue;
+    const VirtueSet& virtues = credited[name];
+    if (!virtues.all()) {
+      problems.push_back(virtuesWritten[name] + task + " is named by the card game's tasks, " +
+                         "but no right answer credits " + MissingVirtues(virtues) +
+                         "; a task seeking that could never earn its bonus");
+    }
+  }
+  for (int tab = 1; tab <= kYearTabs; ++tab) {
+    VirtueSet virtues;
+    std::string names;
+    std::string first;
+    bool whole = true;
+    for (const RosterRow& row : kRoster) {
+      if (row.tab != tab) continue;
+      const std::string name = DialogueName(row.dialogue);
+      if (!credited.count(name)) {
+        whole = false;
+        break;
+      }
+      virtues |= credited[name];
+      names += (names.empty() ? "" : ", ") + name;
+      if (first.empty()) first = name;
+    }
+    if (!whole || virtues.all()) continue;
+    problems.push_back(virtuesWritten[first] + "the conversations of " +
+                       std::string(kDateTabs[static_cast<std::size_t>(tab)].tabCaption) + " (" +
+                       names + ") together never credit " + MissingVirtues(virtues) +
+                       "; a task on this page seeking that could never earn its bonus");
+  }
   // Over the whole game, no letter may be the answer to most questions.
   int keys = 0;
   for (const auto& [letter, count] : keyLetters) keys += count;
@@ -257,6 +354,56 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
                          std::to_string(count) + " of " + std::to_string(keys) +
                          " questions; spread them more evenly over A, B and C");
     }
+  }
+}
+
+// The virtue words: the text file the chart's panel reads, one line a virtue, made from
+// its source, and the help page with the same words written in.
+void CheckVirtueWords(const std::filesystem::path& contentFolder, const DataFolder& data,
+                      const std::vector<std::uint8_t>& help, std::vector<std::string>& problems) {
+  const std::string path = kVirtueWordsFile;
+  const auto bytes = ReadBytes(data.Resolve(path));
+  if (bytes.empty()) {
+    problems.push_back(path + ": is missing or empty");
+  } else if (const long stop = StopByte(bytes); stop >= 0) {
+    problems.push_back(path + ": byte " + std::to_string(stop) +
+                       " ends the text early (a stored 0 or 3)");
+  } else {
+    if (bytes.size() > kMessageFileLimit) {
+      problems.push_back(path + ": is " + std::to_string(bytes.size()) +
+                         " bytes; the panel reads it as a look-message file, at most " +
+                         std::to_string(kMessageFileLimit));
+    }
+    const auto lines = SplitLines(DecodeShiftedText(bytes));
+    if (lines.size() != kVirtueCount) {
+      problems.push_back(path + ": has " + std::to_string(lines.size()) +
+                         " lines; it has one for each of the 13 virtues");
+    }
+    for (std::size_t n = 0; n < lines.size() && n < kVirtueCount; ++n) {
+      const std::string virtue = VirtueWord(static_cast<int>(n) + 1);
+      if (lines[n].empty()) {
+        problems.push_back(path + ": line " + std::to_string(n) + " (" + virtue + ") is empty");
+      } else if (lines[n].size() > kVirtueWordsLimit) {
+        problems.push_back(path + ": line " + std::to_string(n) + " (" + virtue + ") has " +
+                           std::to_string(lines[n].size()) + " characters; the panel shows " +
+                           std::to_string(kVirtueWordsLimit));
+      }
+    }
+  }
+  try {
+    const VirtueWords words = ReadVirtueWords(contentFolder);
+    if (!bytes.empty() && DecodeShiftedText(bytes) != VirtueWordsText(words))
+      problems.push_back(path + ": does not match its source " + words.file +
+                         " (build the data again)");
+    const auto helpFile = contentFolder / "help" / "ORNH.html";
+    const std::string expected =
+        HelpWithVirtueWords(ReadTextFile(helpFile), words, helpFile.string());
+    if (!help.empty() && std::string(help.begin(), help.end()) != expected) {
+      problems.push_back("ORNH.HLP: does not match " + helpFile.string() +
+                         " with the virtue words written in (build the data again)");
+    }
+  } catch (const std::exception& error) {
+    problems.push_back(error.what());
   }
 }
 
@@ -359,6 +506,7 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
   }
   const auto help = ReadBytes(data.Resolve("ORNH.HLP"));
   if (help.empty()) problem("ORNH.HLP", "is missing or empty");
+  CheckVirtueWords(contentFolder, data, help, problems);
 
   // The grid file: fourteen records of 645 digits.
   const auto grid = ReadBytes(data.Resolve(kGridFileName));

@@ -12,8 +12,11 @@ namespace quenna::datakit {
 // read limits and hold no byte that would end them early, and every value in a grid
 // has its look line. Every dialogue file is checked line by line: its roles, its key
 // letters and virtue characters, each line measured against the close-up window, and
-// no question asked twice in the game. Returns the problems found, one line each;
-// empty when all is well.
+// no question asked twice in the game. Every task's bonus must be winnable: no question
+// credits a virtue twice, and the person each task of the card game names, and every
+// page whose people all have a dialogue, credit all thirteen virtues. The virtue words
+// must be built from their source, one line a virtue, and written into the help page.
+// Returns the problems found, one line each; empty when all is well.
 //
 // While the dialogues are still being written, a roster row without a source is no
 // problem; with complete set, each one missing is.

@@ -60,49 +60,6 @@ int Indent(const std::string& line) {
   return indent;
 }
 
-// Writers type in editors that like curly quotes; the game's text files are plain
-// ASCII, so the usual typographic marks become their plain forms and anything else is
-// a mistake to point at.
-std::string PlainText(const std::string& text, const SourcePos& pos) {
-  static const std::vector<std::pair<std::string, std::string>> kReplacements = {
-      {"\xE2\x80\x98", "'"},   {"\xE2\x80\x99", "'"}, {"\xE2\x80\x9C", "\""},
-      {"\xE2\x80\x9D", "\""},  {"\xE2\x80\x93", "-"}, {"\xE2\x80\x94", " - "},
-      {"\xE2\x80\xA6", "..."}, {"\xC2\xA0", " "}};
-  std::string plain;
-  for (std::size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte < 0x80) {
-      if (byte < 0x20 && byte != '\t') {
-        throw ContentError(pos, "a control character (code " + std::to_string(byte) +
-                                    ") cannot be stored in the game's text files");
-      }
-      plain.push_back(byte == '\t' ? ' ' : static_cast<char>(byte));
-      ++i;
-      continue;
-    }
-    bool replaced = false;
-    for (const auto& [from, to] : kReplacements) {
-      if (text.compare(i, from.size(), from) == 0) {
-        plain += to;
-        i += from.size();
-        replaced = true;
-        break;
-      }
-    }
-    if (!replaced) {
-      std::size_t length = 1;
-      while (i + length < text.size() &&
-             (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
-        ++length;
-      }
-      throw ContentError(pos, "the character \"" + text.substr(i, length) +
-                                  "\" is not plain ASCII; the game's text files hold only "
-                                  "plain letters, digits and punctuation");
-    }
-  }
-  return plain;
-}
-
 // Splits a line into words; "quoted words" stay together, quotes removed.
 std::vector<std::string> Words(const std::string& line, const SourcePos& pos) {
   std::vector<std::string> words;
@@ -578,6 +535,46 @@ class Reader {
 };
 
 }  // namespace
+
+std::string PlainText(const std::string& text, const SourcePos& pos) {
+  static const std::vector<std::pair<std::string, std::string>> kReplacements = {
+      {"\xE2\x80\x98", "'"},   {"\xE2\x80\x99", "'"}, {"\xE2\x80\x9C", "\""},
+      {"\xE2\x80\x9D", "\""},  {"\xE2\x80\x93", "-"}, {"\xE2\x80\x94", " - "},
+      {"\xE2\x80\xA6", "..."}, {"\xC2\xA0", " "}};
+  std::string plain;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {
+      if (byte < 0x20 && byte != '\t') {
+        throw ContentError(pos, "a control character (code " + std::to_string(byte) +
+                                    ") cannot be stored in the game's text files");
+      }
+      plain.push_back(byte == '\t' ? ' ' : static_cast<char>(byte));
+      ++i;
+      continue;
+    }
+    bool replaced = false;
+    for (const auto& [from, to] : kReplacements) {
+      if (text.compare(i, from.size(), from) == 0) {
+        plain += to;
+        i += from.size();
+        replaced = true;
+        break;
+      }
+    }
+    if (!replaced) {
+      std::size_t length = 1;
+      while (i + length < text.size() &&
+             (static_cast<unsigned char>(text[i + length]) & 0xC0) == 0x80) {
+        ++length;
+      }
+      throw ContentError(pos, "the character \"" + text.substr(i, length) +
+                                  "\" is not plain ASCII; the game's text files hold only "
+                                  "plain letters, digits and punctuation");
+    }
+  }
+  return plain;
+}
 
 ContentError::ContentError(const SourcePos& pos, const std::string& message)
     : std::runtime_error(Where(pos) + ": " + message) {}

@@ -148,6 +148,11 @@ PictureSource ParsePictureSource(const std::string& text, const std::string& fil
 // Reads a colour as the content writes it: "#rrggbb" or a name of the palette.
 std::optional<QColor> ParseColor(const std::string& text);
 
+// A line as the game's plain ASCII text files hold it. Writers type in editors that like
+// curly quotes, so the usual typographic marks become their plain forms; anything else
+// outside plain ASCII, or a control character, is a ContentError at pos.
+std::string PlainText(const std::string& text, const SourcePos& pos);
+
 // The text of a file, with a ContentError naming the file when it cannot be read.
 std::string ReadTextFile(const std::filesystem::path& file);
 
