@@ -843,15 +843,38 @@ void DrawHairFront(Canvas& c, const Body& b, const Params& p) {
     wisp.quadTo(cx, top - hh * 0.03, cx + hw * 0.3, top + hh * 0.08);
     c.Stroke(wisp, b.hair, c.line * 1.6);
   } else if (style == "bald" || style == "thin") {
+    // A fringe that hugs the head from the temple, round behind the ear, down to the
+    // nape; the ear stands in front of it. Thin hair adds a few strands over the crown.
+    const double fo = b.dir * hw * 0.1;
     for (double s : {-1.0, 1.0}) {
-      QPainterPath tuft;
-      tuft.addEllipse(QRectF(cx + s * hw * 0.5 - hh * 0.11, top + hh * 0.3, hh * 0.22, hh * 0.34));
-      c.Fill(tuft, b.hair, 0.1);
+      if (b.dir != 0 && s == b.dir) continue;  // the far side is behind the head
+      QPainterPath fringe;
+      fringe.moveTo(cx + s * hw * 0.38, top + hh * 0.2);
+      fringe.cubicTo(cx + s * hw * 0.54, top + hh * 0.26, cx + s * hw * 0.6, top + hh * 0.44,
+                     cx + s * hw * 0.57, top + hh * 0.62);
+      fringe.quadTo(cx + s * hw * 0.55, top + hh * 0.74, cx + s * hw * 0.45, top + hh * 0.8);
+      fringe.quadTo(cx + s * hw * 0.5, top + hh * 0.6, cx + s * hw * 0.49, top + hh * 0.44);
+      fringe.quadTo(cx + s * hw * 0.47, top + hh * 0.3, cx + s * hw * 0.38, top + hh * 0.2);
+      fringe.closeSubpath();
+      c.Fill(fringe, b.hair, 0.08);
+      const QColor strand = Darker(b.hair, 18);
+      for (int i = 0; i < 3; ++i) {
+        const double y = top + hh * (0.3 + i * 0.14);
+        c.Segment({cx + s * hw * 0.5, y}, {cx + s * hw * 0.56, y + hh * 0.08}, strand,
+                  c.line * 0.5);
+      }
+      c.Oval(
+          QRectF(cx + s * hw * 0.5 - hh * 0.08 + fo * 0.3, top + hh * 0.45, hh * 0.16, hh * 0.22),
+          b.skin, 0.05);
     }
     if (style == "thin") {
-      QPainterPath wisp(QPointF(cx - hw * 0.4, top + hh * 0.22));
-      wisp.quadTo(cx, top - hh * 0.06, cx + hw * 0.4, top + hh * 0.22);
-      c.Stroke(wisp, b.hair, c.line * 2.2);
+      // A few fine strands combed across the crown; the scalp shows between them.
+      for (int i = 0; i < 4; ++i) {
+        const double y = top + hh * (0.05 + i * 0.045);
+        QPainterPath comb(QPointF(cx - hw * (0.42 - i * 0.03), top + hh * (0.22 - i * 0.01)));
+        comb.quadTo(cx - hw * 0.05, y - hh * 0.06, cx + hw * (0.36 - i * 0.05), y + hh * 0.02);
+        c.Stroke(comb, b.hair, c.line * 0.75);
+      }
     } else {
       c.p.setPen(Qt::NoPen);
       c.p.setBrush(QColor(255, 255, 255, 90));
