@@ -22,7 +22,7 @@ constexpr const char* kFigureSettings =
     "dress:color=#c05050 apron:color=none smock:flag fichu:color=none sash:color=none "
     "cuffs:color=none beard:color=none ribbon:color=#2a2428 feather:color=none "
     "spectacles:flag glassesup:flag freckles:flag barefoot:flag rolled:flag wet:flag "
-    "mood:smile|grin|laugh|calm|wonder|asleep|drowsy|wink=smile "
+    "mood:smile|grin|laugh|calm|wonder|asleep|drowsy|wink=smile face:round|long=round "
     "holds:none|notebook|book|apple|telescope|ribbon|fan|quill|paper|stick|skyship|spyglass|"
     "letter|palette|composer|drum=none heldcolor:color=#b03a3a";
 
@@ -621,12 +621,17 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
     c.Oval(QRectF(cx + s * hw * 0.5 - hh * 0.08 + fo * 0.3, top + hh * 0.45, hh * 0.16, hh * 0.22),
            b.skin, 0.05);
   }
+  // A long face narrows to a pointed chin under high cheekbones; a round one is soft.
+  const bool longFace = p.Text("face") == "long";
+  const double jaw = longFace ? 0.35 : 0.4;
+  const double jawAt = longFace ? 0.8 : 0.82;
+  const double chinSide = longFace ? 0.13 : 0.2;
   QPainterPath head;
   head.moveTo(cx, top);
-  head.cubicTo(cx + hw * 0.56, top, cx + hw * 0.54, top + hh * 0.62, cx + hw * 0.4,
-               top + hh * 0.82);
-  head.quadTo(cx + hw * 0.2, top + hh * 1.01, cx + fo * 0.4, top + hh * 1.01);
-  head.quadTo(cx - hw * 0.2, top + hh * 1.01, cx - hw * 0.4, top + hh * 0.82);
+  head.cubicTo(cx + hw * 0.56, top, cx + hw * 0.54, top + hh * 0.62, cx + hw * jaw,
+               top + hh * jawAt);
+  head.quadTo(cx + hw * chinSide, top + hh * 1.01, cx + fo * 0.4, top + hh * 1.01);
+  head.quadTo(cx - hw * chinSide, top + hh * 1.01, cx - hw * jaw, top + hh * jawAt);
   head.cubicTo(cx - hw * 0.54, top + hh * 0.62, cx - hw * 0.56, top, cx, top);
   c.Fill(head, b.skin, 0.06);
 
@@ -645,7 +650,8 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
   c.p.setPen(Qt::NoPen);
   c.p.setBrush(QColor(236, 120, 110, 70));
   for (double s : {-1.0, 1.0}) {
-    c.p.drawEllipse(QPointF(cx + fo + s * hw * 0.3, top + hh * 0.7), hh * 0.09, hh * 0.06);
+    c.p.drawEllipse(QPointF(cx + fo + s * hw * (longFace ? 0.26 : 0.3), top + hh * 0.68),
+                    hh * (longFace ? 0.07 : 0.09), hh * 0.06);
   }
   if (p.Flag("freckles")) {
     c.p.setBrush(QColor(170, 100, 60, 170));
@@ -710,7 +716,14 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
   }
   // Nose.
   const double nx = cx + fo * 1.6;
-  if (b.dir == 0) {
+  if (longFace) {
+    // A long straight nose from between the eyes, with a firm line at its tip.
+    const double side = b.dir == 0 ? 1 : b.dir;
+    QPainterPath nose(QPointF(nx - side * hh * 0.02, top + hh * 0.52));
+    nose.lineTo(nx + side * hh * 0.05, top + hh * 0.7);
+    nose.quadTo(nx + side * hh * 0.02, top + hh * 0.735, nx - side * hh * 0.04, top + hh * 0.71);
+    c.Stroke(nose, Darker(b.skin, 35), c.line * 0.9);
+  } else if (b.dir == 0) {
     QPainterPath nose(QPointF(nx - hh * 0.04, top + hh * 0.67));
     nose.quadTo(nx, top + hh * 0.71, nx + hh * 0.04, top + hh * 0.67);
     c.Stroke(nose, Darker(b.skin, 35), c.line * 0.9);
