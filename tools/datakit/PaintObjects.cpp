@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Painters.h"
@@ -366,22 +367,29 @@ void PaintMugs(Canvas& c, const QRectF& box, const Params& p) {
 }
 
 void PaintBowl(Canvas& c, const QRectF& box, const Params& p) {
-  const double w = box.width();
+  // With apples the bowl takes the left of the box and the two apples sit beside it.
+  const bool apples = p.Flag("apples");
+  const double w = box.width() * (apples ? 0.62 : 1.0);
   const double h = box.height();
-  c.Segment({box.center().x(), box.top() + h * 0.1}, {box.right(), box.top()}, palette::kPine,
+  const QRectF rim(box.left(), box.top(), w, h);
+  c.Segment({rim.center().x(), rim.top() + h * 0.1}, {rim.right(), rim.top()}, palette::kPine,
             w * 0.06);
   QPainterPath bowl;
-  bowl.moveTo(box.left(), box.top() + h * 0.35);
-  bowl.quadTo(box.left() + w * 0.05, box.bottom(), box.center().x(), box.bottom());
-  bowl.quadTo(box.right() - w * 0.05, box.bottom(), box.right(), box.top() + h * 0.35);
+  bowl.moveTo(rim.left(), rim.top() + h * 0.35);
+  bowl.quadTo(rim.left() + w * 0.05, rim.bottom(), rim.center().x(), rim.bottom());
+  bowl.quadTo(rim.right() - w * 0.05, rim.bottom(), rim.right(), rim.top() + h * 0.35);
   bowl.closeSubpath();
   c.Fill(bowl, p.Color("color"), 0.15);
-  c.Oval(QRectF(box.left(), box.top() + h * 0.22, w, h * 0.26), QColor(236, 222, 180), 0.05);
-  if (p.Flag("apples")) {
-    for (int i = 0; i < 2; ++i)
-      c.Oval(
-          QRectF(box.right() + w * (0.05 + i * 0.4), box.bottom() - w * 0.36, w * 0.36, w * 0.36),
-          QColor(200, 50, 45), 0.2);
+  c.Oval(QRectF(rim.left(), rim.top() + h * 0.22, w, h * 0.26), QColor(236, 222, 180), 0.05);
+  if (apples) {
+    const double r = std::min(box.width() * 0.18, h * 0.5);
+    for (int i = 0; i < 2; ++i) {
+      const QRectF apple(box.right() - r * (2 + i * 1.9) - r * 0.05, box.bottom() - r * 2, r * 2,
+                         r * 2);
+      c.Oval(apple, QColor(200, 50, 45), 0.2);
+      c.Segment({apple.center().x(), apple.top() + r * 0.2},
+                {apple.center().x() + r * 0.2, apple.top() - r * 0.3}, palette::kWalnut, 1.5);
+    }
   }
 }
 
