@@ -807,11 +807,15 @@ void DrawHairFront(Canvas& c, const Body& b, const Params& p) {
     }
   } else if (style == "curly") {
     helmet(0.28, 0.55, 0.1);
-    for (int i = 0; i < 9; ++i) {
-      const double angle = M_PI * (0.95 + i * 0.14);
-      const QPointF at(cx + std::cos(angle) * hw * 0.55,
+    // A ring of curls round the head that runs on down beside the cheeks, so that under
+    // a cap or hat the curls still show as a cluster on each side, not as one round lump.
+    for (int i = 0; i < 13; ++i) {
+      const double angle = M_PI * (0.8 + i * 0.1167);
+      const double low = std::max(0.0, std::sin(angle));  // the curls by the cheeks
+      const double r = hh * (0.1 - 0.025 * low);
+      const QPointF at(cx + std::cos(angle) * hw * (0.55 + 0.04 * low),
                        top + hh * 0.42 + std::sin(angle) * hh * 0.5);
-      c.Oval(QRectF(at.x() - hh * 0.1, at.y() - hh * 0.1, hh * 0.2, hh * 0.2), b.hair, 0.1);
+      c.Oval(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), b.hair, 0.1);
     }
   } else if (style == "braids") {
     helmet(0.26, 0.55, 0.07);
