@@ -177,17 +177,30 @@ void PaintHall(Canvas& c, const QRectF& box, const Params& p) {
   const QColor floor = p.Color("floor");
   c.p.fillRect(QRectF(box.left(), floorLine, box.width(), box.bottom() - floorLine), floor);
   if (p.Flag("checks")) {
+    // Square tiles in perspective: their sides run to one vanishing point above the middle
+    // of the floor and their rows deepen steadily towards us, so every edge is straight.
     const QColor dark = floor.darker(135);
-    double y = floorLine;
-    double size = 22;
-    int rowIndex = 0;
-    while (y < box.bottom()) {
-      for (double x = box.left() - (rowIndex % 2) * size; x < box.right(); x += size * 2) {
-        c.p.fillRect(QRectF(x, y, size, size * 0.6), dark);
+    const double cx = box.center().x();
+    const double vanish = floorLine - 220;
+    const double tile = 24;  // a tile's width at the back of the floor
+    auto xAt = [&](double u, double y) {
+      return cx + u * tile * (y - vanish) / (floorLine - vanish);
+    };
+    const int across = static_cast<int>(box.width() / tile) + 2;
+    double y0 = floorLine;
+    for (int row = 0; y0 < box.bottom(); ++row) {
+      const double y1 = vanish + (y0 - vanish) * 1.075;
+      for (int u = -across; u < across; ++u) {
+        if ((u + row) % 2 == 0) continue;
+        QPainterPath square;
+        square.moveTo(xAt(u, y0), y0);
+        square.lineTo(xAt(u + 1, y0), y0);
+        square.lineTo(xAt(u + 1, y1), y1);
+        square.lineTo(xAt(u, y1), y1);
+        square.closeSubpath();
+        c.p.fillPath(square, dark);
       }
-      y += size * 0.6;
-      size *= 1.12;
-      ++rowIndex;
+      y0 = y1;
     }
   }
   c.Box(QRectF(box.left() - 4, floorLine - 6, box.width() + 8, 8), floor.darker(150), 0, 0.05);

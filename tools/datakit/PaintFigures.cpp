@@ -22,7 +22,7 @@ constexpr const char* kFigureSettings =
     "dress:color=#c05050 apron:color=none smock:flag fichu:color=none sash:color=none "
     "cuffs:color=none beard:color=none ribbon:color=#2a2428 feather:color=none "
     "spectacles:flag glassesup:flag freckles:flag barefoot:flag rolled:flag wet:flag "
-    "mood:smile|grin|laugh|calm|wonder|asleep|drowsy|wink=smile "
+    "mood:smile|grin|laugh|calm|wonder|asleep|drowsy|wink=smile face:round|long=round "
     "holds:none|notebook|book|apple|telescope|ribbon|fan|quill|paper|stick|skyship|spyglass|"
     "letter|palette|composer|drum=none heldcolor:color=#b03a3a";
 
@@ -621,12 +621,17 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
     c.Oval(QRectF(cx + s * hw * 0.5 - hh * 0.08 + fo * 0.3, top + hh * 0.45, hh * 0.16, hh * 0.22),
            b.skin, 0.05);
   }
+  // A long face narrows to a pointed chin under high cheekbones; a round one is soft.
+  const bool longFace = p.Text("face") == "long";
+  const double jaw = longFace ? 0.35 : 0.4;
+  const double jawAt = longFace ? 0.8 : 0.82;
+  const double chinSide = longFace ? 0.13 : 0.2;
   QPainterPath head;
   head.moveTo(cx, top);
-  head.cubicTo(cx + hw * 0.56, top, cx + hw * 0.54, top + hh * 0.62, cx + hw * 0.4,
-               top + hh * 0.82);
-  head.quadTo(cx + hw * 0.2, top + hh * 1.01, cx + fo * 0.4, top + hh * 1.01);
-  head.quadTo(cx - hw * 0.2, top + hh * 1.01, cx - hw * 0.4, top + hh * 0.82);
+  head.cubicTo(cx + hw * 0.56, top, cx + hw * 0.54, top + hh * 0.62, cx + hw * jaw,
+               top + hh * jawAt);
+  head.quadTo(cx + hw * chinSide, top + hh * 1.01, cx + fo * 0.4, top + hh * 1.01);
+  head.quadTo(cx - hw * chinSide, top + hh * 1.01, cx - hw * jaw, top + hh * jawAt);
   head.cubicTo(cx - hw * 0.54, top + hh * 0.62, cx - hw * 0.56, top, cx, top);
   c.Fill(head, b.skin, 0.06);
 
@@ -645,7 +650,8 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
   c.p.setPen(Qt::NoPen);
   c.p.setBrush(QColor(236, 120, 110, 70));
   for (double s : {-1.0, 1.0}) {
-    c.p.drawEllipse(QPointF(cx + fo + s * hw * 0.3, top + hh * 0.7), hh * 0.09, hh * 0.06);
+    c.p.drawEllipse(QPointF(cx + fo + s * hw * (longFace ? 0.26 : 0.3), top + hh * 0.68),
+                    hh * (longFace ? 0.07 : 0.09), hh * 0.06);
   }
   if (p.Flag("freckles")) {
     c.p.setBrush(QColor(170, 100, 60, 170));
@@ -710,7 +716,14 @@ void DrawFace(Canvas& c, const Body& b, const Params& p) {
   }
   // Nose.
   const double nx = cx + fo * 1.6;
-  if (b.dir == 0) {
+  if (longFace) {
+    // A long straight nose from between the eyes, with a firm line at its tip.
+    const double side = b.dir == 0 ? 1 : b.dir;
+    QPainterPath nose(QPointF(nx - side * hh * 0.02, top + hh * 0.52));
+    nose.lineTo(nx + side * hh * 0.05, top + hh * 0.7);
+    nose.quadTo(nx + side * hh * 0.02, top + hh * 0.735, nx - side * hh * 0.04, top + hh * 0.71);
+    c.Stroke(nose, Darker(b.skin, 35), c.line * 0.9);
+  } else if (b.dir == 0) {
     QPainterPath nose(QPointF(nx - hh * 0.04, top + hh * 0.67));
     nose.quadTo(nx, top + hh * 0.71, nx + hh * 0.04, top + hh * 0.67);
     c.Stroke(nose, Darker(b.skin, 35), c.line * 0.9);
@@ -794,11 +807,15 @@ void DrawHairFront(Canvas& c, const Body& b, const Params& p) {
     }
   } else if (style == "curly") {
     helmet(0.28, 0.55, 0.1);
-    for (int i = 0; i < 9; ++i) {
-      const double angle = M_PI * (0.95 + i * 0.14);
-      const QPointF at(cx + std::cos(angle) * hw * 0.55,
+    // A ring of curls round the head that runs on down beside the cheeks, so that under
+    // a cap or hat the curls still show as a cluster on each side, not as one round lump.
+    for (int i = 0; i < 13; ++i) {
+      const double angle = M_PI * (0.8 + i * 0.1167);
+      const double low = std::max(0.0, std::sin(angle));  // the curls by the cheeks
+      const double r = hh * (0.1 - 0.025 * low);
+      const QPointF at(cx + std::cos(angle) * hw * (0.55 + 0.04 * low),
                        top + hh * 0.42 + std::sin(angle) * hh * 0.5);
-      c.Oval(QRectF(at.x() - hh * 0.1, at.y() - hh * 0.1, hh * 0.2, hh * 0.2), b.hair, 0.1);
+      c.Oval(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), b.hair, 0.1);
     }
   } else if (style == "braids") {
     helmet(0.26, 0.55, 0.07);
@@ -843,15 +860,38 @@ void DrawHairFront(Canvas& c, const Body& b, const Params& p) {
     wisp.quadTo(cx, top - hh * 0.03, cx + hw * 0.3, top + hh * 0.08);
     c.Stroke(wisp, b.hair, c.line * 1.6);
   } else if (style == "bald" || style == "thin") {
+    // A fringe that hugs the head from the temple, round behind the ear, down to the
+    // nape; the ear stands in front of it. Thin hair adds a few strands over the crown.
+    const double fo = b.dir * hw * 0.1;
     for (double s : {-1.0, 1.0}) {
-      QPainterPath tuft;
-      tuft.addEllipse(QRectF(cx + s * hw * 0.5 - hh * 0.11, top + hh * 0.3, hh * 0.22, hh * 0.34));
-      c.Fill(tuft, b.hair, 0.1);
+      if (b.dir != 0 && s == b.dir) continue;  // the far side is behind the head
+      QPainterPath fringe;
+      fringe.moveTo(cx + s * hw * 0.38, top + hh * 0.2);
+      fringe.cubicTo(cx + s * hw * 0.54, top + hh * 0.26, cx + s * hw * 0.6, top + hh * 0.44,
+                     cx + s * hw * 0.57, top + hh * 0.62);
+      fringe.quadTo(cx + s * hw * 0.55, top + hh * 0.74, cx + s * hw * 0.45, top + hh * 0.8);
+      fringe.quadTo(cx + s * hw * 0.5, top + hh * 0.6, cx + s * hw * 0.49, top + hh * 0.44);
+      fringe.quadTo(cx + s * hw * 0.47, top + hh * 0.3, cx + s * hw * 0.38, top + hh * 0.2);
+      fringe.closeSubpath();
+      c.Fill(fringe, b.hair, 0.08);
+      const QColor strand = Darker(b.hair, 18);
+      for (int i = 0; i < 3; ++i) {
+        const double y = top + hh * (0.3 + i * 0.14);
+        c.Segment({cx + s * hw * 0.5, y}, {cx + s * hw * 0.56, y + hh * 0.08}, strand,
+                  c.line * 0.5);
+      }
+      c.Oval(
+          QRectF(cx + s * hw * 0.5 - hh * 0.08 + fo * 0.3, top + hh * 0.45, hh * 0.16, hh * 0.22),
+          b.skin, 0.05);
     }
     if (style == "thin") {
-      QPainterPath wisp(QPointF(cx - hw * 0.4, top + hh * 0.22));
-      wisp.quadTo(cx, top - hh * 0.06, cx + hw * 0.4, top + hh * 0.22);
-      c.Stroke(wisp, b.hair, c.line * 2.2);
+      // A few fine strands combed across the crown; the scalp shows between them.
+      for (int i = 0; i < 4; ++i) {
+        const double y = top + hh * (0.05 + i * 0.045);
+        QPainterPath comb(QPointF(cx - hw * (0.42 - i * 0.03), top + hh * (0.22 - i * 0.01)));
+        comb.quadTo(cx - hw * 0.05, y - hh * 0.06, cx + hw * (0.36 - i * 0.05), y + hh * 0.02);
+        c.Stroke(comb, b.hair, c.line * 0.75);
+      }
     } else {
       c.p.setPen(Qt::NoPen);
       c.p.setBrush(QColor(255, 255, 255, 90));
@@ -1148,50 +1188,95 @@ void PaintCow(Canvas& c, const QRectF& box, const Params& p) {
   c.Stroke(tail, hide.darker(130), c.line * 1.5);
 }
 
-// A crowd seen from behind the front rank: heads and shoulders in many colours.
+// A crowd of whole people standing in rows, the back rows smaller and higher up, so the
+// front rank hides the legs of those behind it; everyone stands on the ground of a row.
 void PaintCrowd(Canvas& c, const QRectF& box, const Params& p) {
-  const int rows = p.Int("rows");
+  const int rows = std::max(1, p.Int("rows"));
   const QColor coats[] = {QColor(150, 60, 50),  QColor(60, 90, 150),  QColor(90, 120, 70),
                           QColor(130, 100, 60), QColor(200, 170, 90), QColor(110, 80, 130),
                           QColor(70, 70, 80),   QColor(190, 120, 80)};
+  const QColor dresses[] = {QColor(200, 110, 120), QColor(120, 150, 200), QColor(230, 200, 120),
+                            QColor(150, 120, 170), QColor(110, 160, 130)};
+  const QColor legs[] = {QColor(238, 234, 224), QColor(90, 70, 50), QColor(120, 110, 100),
+                         QColor(200, 190, 160)};
   const QColor skins[] = {QColor(242, 201, 160), QColor(224, 172, 130), QColor(180, 120, 84),
                           QColor(246, 214, 184)};
   const QColor hairs[] = {QColor(80, 50, 30), QColor(40, 30, 25), QColor(180, 140, 70),
                           QColor(220, 220, 215), QColor(130, 70, 40)};
-  c.line = 1.4;
   for (int r = 0; r < rows; ++r) {
-    const double rowBottom = box.top() + box.height() * (0.45 + 0.55 * (r + 1) / rows);
-    const double size = box.height() * (0.22 + 0.12 * r / std::max(1, rows - 1));
-    const int people = static_cast<int>(box.width() / (size * 0.95));
+    const double t = rows == 1 ? 1.0 : static_cast<double>(r) / (rows - 1);
+    const double ground = box.top() + box.height() * (0.45 + 0.55 * t);
+    const double tall = box.height() * (0.45 + 0.37 * t);
+    const double headR = tall * 0.085;
+    const double shoulderW = tall * 0.15;
+    c.line = std::clamp(tall * 0.012, 1.0, 2.0);
+    const int people =
+        std::max(1, static_cast<int>((box.width() - shoulderW * 2) / (shoulderW * 1.9)));
+    const double step = people > 1 ? (box.width() - shoulderW * 2.2) / (people - 1) : 0;
+    // Every other rank stands half a place along, so heads show in the gaps.
+    const double shift = (r % 2) * step * 0.5;
     for (int i = 0; i < people; ++i) {
+      if (r % 2 && i == people - 1) continue;
       const double x =
-          box.left() + (i + 0.5) * box.width() / people + c.Random(-size * 0.15, size * 0.15);
-      const double headR = size * 0.28;
-      const double y = rowBottom - size * 0.62 + c.Random(-size * 0.08, size * 0.08);
-      const QColor coat = coats[c.RandomInt(0, 7)];
-      QPainterPath shoulders;
-      shoulders.addRoundedRect(
-          QRectF(x - size * 0.45, y + headR * 0.9, size * 0.9, rowBottom - y - headR * 0.9),
-          size * 0.25, size * 0.25);
-      c.Fill(shoulders, coat, 0.12);
-      if (c.RandomInt(0, 3) == 0) {
-        // A waving arm.
-        QPainterPath arm(QPointF(x + size * 0.3, y + headR * 1.3));
-        arm.lineTo(x + size * 0.55, y - headR * 0.8);
-        c.Limb(arm, coat, size * 0.16);
-        c.Oval(QRectF(x + size * 0.55 - headR * 0.35, y - headR * 1.25, headR * 0.7, headR * 0.7),
-               skins[c.RandomInt(0, 3)], 0);
-      }
+          box.left() + shoulderW * 1.1 + shift + i * step + c.Random(-step * 0.1, step * 0.1);
+      const double top = ground - tall * c.Random(0.93, 1.0);
+      const double neck = top + headR * 2.05;
+      const double hip = top + (ground - top) * 0.55;
+      const bool woman = c.RandomInt(0, 2) == 0;
+      const QColor coat = woman ? dresses[c.RandomInt(0, 4)] : coats[c.RandomInt(0, 7)];
       const QColor skin = skins[c.RandomInt(0, 3)];
+      const QColor hose = legs[c.RandomInt(0, 3)];
+      const double foot = headR * 0.5;
+      // Legs and shoes, or a long skirt.
+      if (woman) {
+        c.Poly({{x - shoulderW * 0.75, hip - headR},
+                {x + shoulderW * 0.75, hip - headR},
+                {x + shoulderW * 1.1, ground - foot * 0.6},
+                {x - shoulderW * 1.1, ground - foot * 0.6}},
+               coat.darker(108), 0.1);
+      } else {
+        for (double s : {-1.0, 1.0}) {
+          QPainterPath leg(QPointF(x + s * shoulderW * 0.4, hip));
+          leg.lineTo(x + s * shoulderW * 0.42, ground - foot);
+          c.Limb(leg, hose, shoulderW * 0.42);
+        }
+      }
+      for (double s : {-1.0, 1.0}) {
+        c.Oval(QRectF(x + s * shoulderW * 0.45 - foot, ground - foot * 1.2, foot * 2, foot * 1.2),
+               QColor(50, 40, 36), 0);
+      }
+      // The body: a coat or a bodice, the arms at its sides, one waving now and then.
+      QPainterPath body;
+      body.moveTo(x - shoulderW * 0.85, neck + headR * 0.4);
+      body.quadTo(x - shoulderW, neck, x - shoulderW * 0.3, neck);
+      body.lineTo(x + shoulderW * 0.3, neck);
+      body.quadTo(x + shoulderW, neck, x + shoulderW * 0.85, neck + headR * 0.4);
+      body.lineTo(x + shoulderW * 0.9, woman ? hip - headR : hip + headR * 1.2);
+      body.lineTo(x - shoulderW * 0.9, woman ? hip - headR : hip + headR * 1.2);
+      body.closeSubpath();
+      c.Fill(body, coat, 0.12);
+      c.Poly({{x - shoulderW * 0.25, neck}, {x + shoulderW * 0.25, neck}, {x, neck + headR * 0.9}},
+             QColor(248, 244, 234), 0);
+      if (c.RandomInt(0, 3) == 0) {
+        const double handY = std::max(box.top() + headR * 0.5, top - headR * 0.2);
+        QPainterPath arm(QPointF(x + shoulderW * 0.7, neck + headR * 0.5));
+        arm.lineTo(x + shoulderW * 1.3, handY);
+        c.Limb(arm, coat, shoulderW * 0.32);
+        c.Oval(QRectF(x + shoulderW * 1.3 - headR * 0.35, handY - headR * 0.35, headR * 0.7,
+                      headR * 0.7),
+               skin, 0);
+      }
+      // The head, with a hat, a cap or hair.
+      const double y = top + headR;
       c.Oval(QRectF(x - headR, y - headR, headR * 2, headR * 2.1), skin, 0.05);
       const int style = c.RandomInt(0, 4);
-      if (style == 0) {
+      if (style == 0 && !woman) {
         QPainterPath hat;
         hat.moveTo(x - headR * 1.5, y - headR * 0.3);
         hat.quadTo(x, y - headR * 2.2, x + headR * 1.5, y - headR * 0.3);
         hat.quadTo(x, y - headR * 0.8, x - headR * 1.5, y - headR * 0.3);
         c.Fill(hat, QColor(50, 42, 44), 0.1);
-      } else if (style == 1) {
+      } else if (style == 1 || (style == 0 && woman)) {
         c.Oval(QRectF(x - headR * 1.1, y - headR * 1.3, headR * 2.2, headR * 1.2),
                QColor(250, 248, 240), 0.05);
       } else {
@@ -1226,7 +1311,8 @@ std::vector<PainterInfo> FigurePainters() {
       {"gulls", "count:int=3", PaintGulls, "sea gulls flying"},
       {"ducks", "count:int=3", PaintDucks, "a duck and her ducklings swimming"},
       {"cow", "hide:color=#f4efe4", PaintCow, "a cow seen from the side"},
-      {"crowd", "rows:int=2", PaintCrowd, "a cheering crowd, heads and shoulders"},
+      {"crowd", "rows:int=2", PaintCrowd,
+       "a cheering crowd standing in rows, the back rows higher up"},
   };
 }
 

@@ -281,6 +281,9 @@ void PaintWindow(Canvas& c, const QRectF& box, const Params& p) {
   } else if (view == "storm") {
     sky.setColorAt(0, QColor(70, 76, 96));
     sky.setColorAt(1, QColor(120, 126, 140));
+  } else if (p.Flag("fog")) {
+    sky.setColorAt(0, QColor(196, 202, 208));
+    sky.setColorAt(1, QColor(226, 229, 232));
   } else {
     sky.setColorAt(0, QColor(130, 190, 235));
     sky.setColorAt(1, QColor(215, 236, 246));
@@ -353,6 +356,20 @@ void PaintWindow(Canvas& c, const QRectF& box, const Params& p) {
       c.p.setBrush(QColor(90, 110, 140));
       c.p.drawRect(
           QRectF(x + w * 0.3, top + glass.height() * 0.1, w * 0.18, glass.height() * 0.08));
+    }
+  }
+  if (p.Flag("fog")) {
+    // A grey veil over the whole view, thicker low down, with drifting banks of mist.
+    QLinearGradient mist(glass.topLeft(), glass.bottomLeft());
+    mist.setColorAt(0, QColor(232, 235, 238, 40));
+    mist.setColorAt(1, QColor(240, 242, 244, 150));
+    c.p.fillPath(pane, mist);
+    c.p.setPen(Qt::NoPen);
+    c.p.setBrush(QColor(246, 247, 248, 120));
+    for (int i = 0; i < 3; ++i) {
+      c.p.drawEllipse(QPointF(glass.left() + glass.width() * (0.25 + 0.3 * i),
+                              glass.top() + glass.height() * (0.45 + 0.17 * i)),
+                      glass.width() * 0.45, glass.height() * 0.07);
     }
   }
   // A shine across the glass.
@@ -655,8 +672,8 @@ std::vector<PainterInfo> FurniturePainters() {
       {"fireplace", "stone:color=#bfae94 fire:flag", PaintFireplace, "a stone fireplace"},
       {"window",
        "frame:color=#f2ece0 view:sky|night|storm|street|garden|sea|rooftops=sky panes:int=2 "
-       "arch:flag curtains:color=none",
-       PaintWindow, "a window with what is seen through it"},
+       "arch:flag curtains:color=none fog:flag",
+       PaintWindow, "a window with what is seen through it (fog: a misty day outside)"},
       {"door", "wood:color=oak frame:color=#e8dcc6 open:flag", PaintDoor, "a panelled door"},
       {"clock", "wood:color=walnut", PaintClock, "a tall case clock"},
       {"stove", "iron:color=iron", PaintStove, "an iron stove with a glowing door"},

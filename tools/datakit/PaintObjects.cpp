@@ -4,6 +4,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Painters.h"
@@ -366,22 +367,29 @@ void PaintMugs(Canvas& c, const QRectF& box, const Params& p) {
 }
 
 void PaintBowl(Canvas& c, const QRectF& box, const Params& p) {
-  const double w = box.width();
+  // With apples the bowl takes the left of the box and the two apples sit beside it.
+  const bool apples = p.Flag("apples");
+  const double w = box.width() * (apples ? 0.62 : 1.0);
   const double h = box.height();
-  c.Segment({box.center().x(), box.top() + h * 0.1}, {box.right(), box.top()}, palette::kPine,
+  const QRectF rim(box.left(), box.top(), w, h);
+  c.Segment({rim.center().x(), rim.top() + h * 0.1}, {rim.right(), rim.top()}, palette::kPine,
             w * 0.06);
   QPainterPath bowl;
-  bowl.moveTo(box.left(), box.top() + h * 0.35);
-  bowl.quadTo(box.left() + w * 0.05, box.bottom(), box.center().x(), box.bottom());
-  bowl.quadTo(box.right() - w * 0.05, box.bottom(), box.right(), box.top() + h * 0.35);
+  bowl.moveTo(rim.left(), rim.top() + h * 0.35);
+  bowl.quadTo(rim.left() + w * 0.05, rim.bottom(), rim.center().x(), rim.bottom());
+  bowl.quadTo(rim.right() - w * 0.05, rim.bottom(), rim.right(), rim.top() + h * 0.35);
   bowl.closeSubpath();
   c.Fill(bowl, p.Color("color"), 0.15);
-  c.Oval(QRectF(box.left(), box.top() + h * 0.22, w, h * 0.26), QColor(236, 222, 180), 0.05);
-  if (p.Flag("apples")) {
-    for (int i = 0; i < 2; ++i)
-      c.Oval(
-          QRectF(box.right() + w * (0.05 + i * 0.4), box.bottom() - w * 0.36, w * 0.36, w * 0.36),
-          QColor(200, 50, 45), 0.2);
+  c.Oval(QRectF(rim.left(), rim.top() + h * 0.22, w, h * 0.26), QColor(236, 222, 180), 0.05);
+  if (apples) {
+    const double r = std::min(box.width() * 0.18, h * 0.5);
+    for (int i = 0; i < 2; ++i) {
+      const QRectF apple(box.right() - r * (2 + i * 1.9) - r * 0.05, box.bottom() - r * 2, r * 2,
+                         r * 2);
+      c.Oval(apple, QColor(200, 50, 45), 0.2);
+      c.Segment({apple.center().x(), apple.top() + r * 0.2},
+                {apple.center().x() + r * 0.2, apple.top() - r * 0.3}, palette::kWalnut, 1.5);
+    }
   }
 }
 
@@ -801,22 +809,24 @@ void PaintKite(Canvas& c, const QRectF& box, const Params& p) {
   }
 }
 
-// The kite string from the top corner of its box to the opposite bottom corner, with the
-// iron key hanging near its lower end.
+// The kite string from the top corner of its box to the opposite bottom corner, pale hemp
+// with a dark edge so it shows against sky and boards alike. With key, the iron key hangs
+// from the string's lower end, where the silk ribbon that is held is tied on below it.
 void PaintKiteString(Canvas& c, const QRectF& box, const Params& p) {
   const bool towardLeft = p.Text("dir") == "down-left";
   const QPointF from = towardLeft ? box.topRight() : box.topLeft();
   const QPointF to = towardLeft ? box.bottomLeft() : box.bottomRight();
   QPainterPath string(from);
   string.quadTo(QPointF((from.x() + to.x()) / 2, (from.y() + to.y()) / 2 + box.height() * 0.1), to);
-  c.Stroke(string, QColor(120, 100, 70), 1.8);
+  c.Stroke(string, QColor(70, 56, 40, 170), 3.4);
+  c.Stroke(string, QColor(206, 186, 140), 1.6);
   if (p.Flag("key")) {
-    const QPointF at = string.pointAtPercent(0.9);
-    c.Segment(at, at + QPointF(0, 10), QColor(120, 100, 70), 1.4);
-    c.Oval(QRectF(at.x() - 6, at.y() + 10, 12, 12), palette::kIron, 0.1);
-    c.Box(QRectF(at.x() - 2, at.y() + 21, 4, 16), palette::kIron, 1, 0);
-    c.Box(QRectF(at.x() + 2, at.y() + 31, 6, 3), palette::kIron, 0, 0);
-    c.Box(QRectF(at.x() + 2, at.y() + 26, 5, 3), palette::kIron, 0, 0);
+    const QPointF at = to;
+    c.Segment(at, at + QPointF(0, 8), QColor(206, 186, 140), 1.6);
+    c.Oval(QRectF(at.x() - 6, at.y() + 8, 12, 12), palette::kIron, 0.1);
+    c.Box(QRectF(at.x() - 2, at.y() + 19, 4, 16), palette::kIron, 1, 0);
+    c.Box(QRectF(at.x() + 2, at.y() + 29, 6, 3), palette::kIron, 0, 0);
+    c.Box(QRectF(at.x() + 2, at.y() + 24, 5, 3), palette::kIron, 0, 0);
   }
 }
 
@@ -976,7 +986,8 @@ std::vector<PainterInfo> ObjectPainters() {
        PaintToyBoat, "a toy sailing boat"},
       {"kite", "color:color=#e8e2d6", PaintKite, "a silk kite with a pointed wire and a tail"},
       {"kitestring", "dir:down-left|down-right=down-right key:flag", PaintKiteString,
-       "a kite string across its box, from a top corner to the opposite bottom corner"},
+       "a kite string across its box, from a top corner to the opposite bottom corner (key: an "
+       "iron key hangs from its lower end)"},
       {"treaty", "title:text=Treaty seal:color=#b02a2a", PaintTreaty,
        "a signed and sealed document"},
       {"apples", "count:int=6", PaintApples, "apples scattered on the ground"},

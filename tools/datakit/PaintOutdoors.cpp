@@ -3,6 +3,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Painters.h"
@@ -324,11 +325,19 @@ void PaintShed(Canvas& c, const QRectF& box, const Params& p) {
   if (p.Flag("open")) {
     const QRectF doorway(front.left() + w * 0.25, front.top() + front.height() * 0.2, w * 0.5,
                          front.height() * 0.8);
+    // Inside: the dim back wall, lit a little from the door, and straw on the floor, light
+    // enough that someone standing in the doorway stands out against it.
     c.Box(doorway, QColor(50, 38, 30), 0, 0);
-    QLinearGradient hay(doorway.topLeft(), doorway.bottomLeft());
-    hay.setColorAt(0.7, QColor(50, 38, 30));
-    hay.setColorAt(1, QColor(200, 170, 90));
-    c.p.fillRect(doorway.adjusted(1, 1, -1, -1), hay);
+    const QRectF inside = doorway.adjusted(1, 1, -1, -1);
+    QLinearGradient dim(inside.topLeft(), inside.bottomLeft());
+    dim.setColorAt(0, QColor(66, 50, 38));
+    dim.setColorAt(0.72, QColor(128, 100, 70));
+    dim.setColorAt(0.8, QColor(196, 166, 92));
+    dim.setColorAt(1, QColor(214, 184, 104));
+    c.p.fillRect(inside, dim);
+    for (double x = inside.left() + 14; x < inside.right() - 4; x += 14)
+      c.Segment({x, inside.top()}, {x, inside.top() + inside.height() * 0.76},
+                QColor(54, 40, 30, 120), 1);
   }
 }
 
@@ -468,11 +477,72 @@ void PaintLamppost(Canvas& c, const QRectF& box, const Params& p) {
          palette::kIron, 0.1);
 }
 
+// A tower the builders have not finished: stone courses up to a ragged top, no belfry,
+// no roof and no clock, and the wooden scaffolding with its hoist standing round it.
+void PaintUnfinishedTower(Canvas& c, const QRectF& box, const QColor& wall) {
+  const double w = box.width();
+  const double h = box.height();
+  const double top = box.top() + h * 0.3;
+  const double left = box.left() + w * 0.15;
+  const double right = box.left() + w * 0.85;
+  // The wall steps down where the last courses are still missing.
+  const double course = std::max(4.0, h * 0.045);
+  const double step1 = left + (right - left) * 0.4;
+  const double step2 = left + (right - left) * 0.7;
+  QPainterPath wallPath;
+  wallPath.moveTo(left, box.bottom());
+  for (const QPointF& corner :
+       {QPointF(left, top), QPointF(step1, top), QPointF(step1, top + course),
+        QPointF(step2, top + course), QPointF(step2, top + course * 2),
+        QPointF(right, top + course * 2), QPointF(right, box.bottom())})
+    wallPath.lineTo(corner);
+  wallPath.closeSubpath();
+  c.FillNoOutline(wallPath, wall, 0.12);
+  c.p.save();
+  c.p.setClipPath(wallPath);
+  for (double y = top + course; y < box.bottom() - 2; y += course)
+    c.Segment({left, y}, {right, y}, Dark(wall, 16), 0.8);
+  c.p.restore();
+  c.Outline(wallPath);
+  // An empty window where the clock will go, and a few loose stones waiting on top.
+  c.Box(QRectF(box.center().x() - w * 0.1, top + h * 0.14, w * 0.2, h * 0.12), QColor(60, 50, 48),
+        w * 0.06, 0);
+  c.Box(QRectF(left + w * 0.04, top - course, w * 0.16, course), wall.lighter(104), 0, 0.1);
+  // Scaffolding: two poles rising above the wall, ledgers across them, a brace.
+  const QColor timber(150, 112, 70);
+  const double pole = std::max(2.0, w * 0.06);
+  for (double x : {box.left() + w * 0.06, box.right() - w * 0.06}) {
+    QPainterPath upright(QPointF(x, box.top() + pole));
+    upright.lineTo(x, box.bottom());
+    c.Limb(upright, timber, pole);
+  }
+  for (double k : {0.12, 0.42, 0.72}) {
+    const double y = box.top() + h * k;
+    c.Box(QRectF(box.left(), y, w, std::max(2.5, h * 0.025)), timber.lighter(110), 0, 0.05);
+  }
+  QPainterPath brace(QPointF(box.left() + w * 0.06, box.top() + h * 0.72));
+  brace.lineTo(box.right() - w * 0.06, box.top() + h * 0.42);
+  c.Limb(brace, timber, pole * 0.7);
+  // The hoist: a beam out over the side, a rope and a bucket of mortar.
+  const double beamY = box.top() + h * 0.02 + pole;
+  QPainterPath beam(QPointF(box.right() - w * 0.06, beamY));
+  beam.lineTo(box.right() + w * 0.12, beamY);
+  c.Limb(beam, timber, pole);
+  c.Segment({box.right() + w * 0.1, beamY}, {box.right() + w * 0.1, box.top() + h * 0.2},
+            QColor(90, 80, 66), 1.2);
+  c.Box(QRectF(box.right() + w * 0.04, box.top() + h * 0.2, w * 0.12, h * 0.05),
+        QColor(120, 110, 100), 1, 0.1);
+}
+
 // A bell tower or steeple; with needle it carries a sky needle and its wire to the ground.
 void PaintTower(Canvas& c, const QRectF& box, const Params& p) {
   const double w = box.width();
   const double h = box.height();
   const QColor wall = p.Color("wall");
+  if (p.Flag("unfinished")) {
+    PaintUnfinishedTower(c, box, wall);
+    return;
+  }
   const QRectF base(box.left() + w * 0.15, box.top() + h * 0.35, w * 0.7, h * 0.65);
   c.Box(base, wall, 0, 0.12);
   const QRectF belfry(box.left() + w * 0.22, box.top() + h * 0.22, w * 0.56, h * 0.15);
@@ -611,7 +681,8 @@ std::vector<PainterInfo> OutdoorPainters() {
       {"cart", "wood:color=#b07a48 apples:flag broken:flag", PaintCart, "a hand cart"},
       {"bollard", "", PaintBollard, "an iron mooring post with a rope"},
       {"lamppost", "lit:flag", PaintLamppost, "a street lamp"},
-      {"tower", "wall:color=#d6c8ae roof:color=#4a5a6a needle:flag", PaintTower, "a bell tower"},
+      {"tower", "wall:color=#d6c8ae roof:color=#4a5a6a needle:flag unfinished:flag", PaintTower,
+       "a bell tower (unfinished: still being built, in its scaffolding)"},
       {"clouds", "color:color=#6a7084", PaintClouds, "a bank of clouds"},
       {"moon", "", PaintMoon, "the moon"},
       {"fence", "wood:color=#c8a878", PaintFence, "a picket fence"},

@@ -35,7 +35,7 @@ const std::set<std::string>& UpperBodyKeys() {
       "sex",       "age",      "facing", "build",     "skin",   "hair",    "hairstyle",
       "hat",       "hatcolor", "coat",   "waistcoat", "shirt",  "dress",   "fichu",
       "apron",     "sash",     "cuffs",  "beard",     "ribbon", "feather", "spectacles",
-      "glassesup", "freckles", "wet",    "mood"};
+      "glassesup", "freckles", "wet",    "mood",      "face"};
   return keys;
 }
 
