@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs to build, run and test, when missing.
+# Packages named as arguments are installed too (scripts/package.sh names its tools).
 set -euo pipefail
 
 packages=(
@@ -7,6 +8,7 @@ packages=(
   qt6-base-dev libjpeg-dev libsdl2-dev libgtest-dev
   fonts-liberation
   espeak-ng
+  "$@"
 )
 
 missing=()

@@ -11,10 +11,13 @@
 #include "media/DataFolder.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/GameError.h"
+#include "shell/CommandLine.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
 
 int main(int argc, char* argv[]) {
+  const auto command = quenna::ReadCommandLine({argv, argv + argc}, QUENNA2_VERSION);
+  if (command.exitStatus) return quenna::EndEarly(command);
   QApplication app(argc, argv);
   QApplication::setApplicationName("quenna2");
   QApplication::setApplicationDisplayName("Quenna 2: Orn Hollin Adventure");
@@ -23,9 +26,11 @@ int main(int argc, char* argv[]) {
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
 
   quenna::DesktopPlatform platform;
+  if (command.windowed) platform.PlayInWindow();
   const std::filesystem::path programFolder = QCoreApplication::applicationDirPath().toStdString();
   quenna::GamePaths paths;
-  paths.dataFolder = quenna::DataFolder::Locate(std::filesystem::current_path(), programFolder);
+  paths.dataFolder = command.dataFolder.value_or(
+      quenna::DataFolder::Locate(std::filesystem::current_path(), programFolder));
   // Saved games and the high scores go where the player may write.
   paths.userFolder =
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
@@ -35,9 +40,17 @@ int main(int argc, char* argv[]) {
   try {
     quenna::Game game(platform, paths);
     quenna::TForm1& window = game.Form1();
-    window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
-    window.showMaximized();
-    QTimer::singleShot(0, &window, [&window] { window.FormActivate(); });
+    if (command.windowed) {
+      window.resize(platform.Screen().width, platform.Screen().height);
+      window.show();
+    } else {
+      window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
+      window.showMaximized();
+    }
+    QTimer::singleShot(0, &window, [&window] {
+      window.FormActivate();
+      if (qEnvironmentVariableIsSet(quenna::kQuitAfterStartVariable)) window.close();
+    });
     return QApplication::exec();
   } catch (const std::exception& error) {
     platform.ErrorBox(error.what());

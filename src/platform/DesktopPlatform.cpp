@@ -12,6 +12,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <chrono>
 
 namespace quenna {
@@ -61,7 +62,17 @@ void DesktopPlatform::ProcessMessages() {
   QApplication::processEvents(QEventLoop::AllEvents);
 }
 
+void DesktopPlatform::PlayInWindow() {
+  ScreenSize size{1024, 768};
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QSize free = screen->availableSize();
+    size = {std::min(size.width, free.width()), std::min(size.height, free.height())};
+  }
+  window_ = size;
+}
+
 ScreenSize DesktopPlatform::Screen() {
+  if (window_) return *window_;
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {1024, 768};
   const QRect area = screen->geometry();

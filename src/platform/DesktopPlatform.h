@@ -15,6 +15,11 @@ class DesktopPlatform : public Platform {
   DesktopPlatform();
   ~DesktopPlatform() override;
 
+  // Plays in a window instead of on the whole screen: from now on Screen() reports a
+  // window of 1024 x 768, less where the screen's free area is smaller, and the layout
+  // is computed for that. Call it before the windows are made.
+  void PlayInWindow();
+
   std::int64_t NowSeconds() override;
   void Pause(int milliseconds) override;
   void ProcessMessages() override;
@@ -28,6 +33,7 @@ class DesktopPlatform : public Platform {
 
  private:
   SdlSound sound_;
+  std::optional<ScreenSize> window_;
   std::unique_ptr<QDialog> helpWindow_;
 };
 
