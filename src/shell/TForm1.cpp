@@ -549,7 +549,7 @@ void TForm1::MusicOFFClick() {
 }
 
 void TForm1::Contents1Click() {
-  context_.platform.ShowHelp(context_.data.Resolve(kHelpFile));
+  context_.platform.ShowHelp(*this, context_.data.Resolve(kHelpFile));
 }
 
 }  // namespace quenna
