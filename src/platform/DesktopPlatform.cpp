@@ -11,7 +11,10 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <chrono>
+
+#include "platform/QuitSignals.h"
 
 namespace quenna {
 namespace {
@@ -85,7 +88,15 @@ std::int64_t DesktopPlatform::NowSeconds() {
 }
 
 void DesktopPlatform::Pause(int milliseconds) {
-  if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+  // Nothing else runs meanwhile; only a request to quit cuts the wait short.
+  using namespace std::chrono;
+  const auto end = steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  constexpr auto kSlice = std::chrono::milliseconds(20);
+  while (!QuitSignals::Requested()) {
+    const auto left = duration_cast<std::chrono::milliseconds>(end - steady_clock::now());
+    if (left.count() <= 0) break;
+    QThread::msleep(static_cast<unsigned long>(std::min(left, kSlice).count()));
+  }
 }
 
 void DesktopPlatform::ProcessMessages() {

@@ -1,6 +1,8 @@
 #include "shell/TForm1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
@@ -492,6 +494,22 @@ void TForm1::Exit1Click() {
   close();
 }
 
+void TForm1::SessionEnding() {
+  sessionEnding_ = true;
+  // The modal windows go first, innermost first; their loops end as this returns. A
+  // prompt that was asking whether to quit thereby lets the main window close.
+  for (int open = 0; open < 16; ++open) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) break;
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->done(QDialog::Rejected);
+    } else {
+      modal->hide();
+    }
+  }
+  close();
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
   bool mayClose = true;
   Guarded([&] { mayClose = FormCloseQuery(); });
@@ -509,6 +527,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::ShowModalWindow(QWidget& window) {
+  if (sessionEnding_) return;
   context_.platform.ShowModal(window);
   // Closing a window of the game makes the main window the active one again.
   if (isVisible()) FormActivate();
