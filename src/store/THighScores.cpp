@@ -158,6 +158,11 @@ void THighScores::Button1Click() {
   if (failure) context_.platform.ErrorBox(*failure);
 }
 
+void THighScores::reject() {
+  if (Edit1->isVisible()) return;
+  GameDialog::reject();
+}
+
 void THighScores::Button2Click() {
   Close();
 }

@@ -48,6 +48,8 @@ class THighScores : public GameDialog {
 
  protected:
   void FormActivate() override;
+  // Esc closes the table, but never the name entry: the final score would be lost.
+  void reject() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

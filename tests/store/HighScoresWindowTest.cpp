@@ -120,6 +120,28 @@ TEST(HighScoresWindow, LaterEntriesAndTheViewFromTheMenu) {
   EXPECT_EQ(test.platform.UnexpectedModals(), 0);
 }
 
+// Esc while the name field shows does nothing, so the final score cannot be thrown away
+// by a stray key; once the name is entered, Esc closes the window.
+TEST(HighScoresWindow, EscDoesNotEndTheNameEntry) {
+  TestGame test;
+  THighScores& window = test.game->HighScores();
+  test.platform.ExpectModal([&](QWidget&) {
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(window.Edit1, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.Edit1->isVisible());
+    QTest::keyClicks(window.Edit1, "Ida");
+    QTest::keyClick(window.Edit1, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    QTest::mouseClick(window.Button1, Qt::LeftButton);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+  });
+  window.NewScore(321);
+  test.Form().ShowModalWindow(window);
+  EXPECT_EQ(FileText(test.data.UserFolder() / "HighScores"), "321\nIda\n" + Defaults(1));
+}
+
 // Viewing from the menu on a fresh program: the stored table and the Exit button only.
 TEST(HighScoresWindow, ViewFromTheMenuShowsTheStoredTable) {
   TestGame test;
