@@ -157,4 +157,14 @@ FileContent ReadWholeFile(const std::filesystem::path& file, std::uintmax_t limi
   return content;
 }
 
+std::optional<std::string> CopyWholeFile(const std::filesystem::path& file,
+                                         const std::filesystem::path& copy) {
+  constexpr std::uintmax_t kLimit = 64 * 1024 * 1024;
+  const FileContent content = ReadWholeFile(file, kLimit);
+  if (!content.problem.empty()) return content.problem;
+  if (content.size > kLimit) return SystemReason(EFBIG);
+  return WriteWholeFile(copy, std::string_view(reinterpret_cast<const char*>(content.bytes.data()),
+                                               content.bytes.size()));
+}
+
 }  // namespace quenna

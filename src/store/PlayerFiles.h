@@ -35,4 +35,9 @@ struct FileContent {
 };
 FileContent ReadWholeFile(const std::filesystem::path& file, std::uintmax_t limit);
 
+// Makes `copy` hold what `file` holds now, written as WriteWholeFile writes (an older
+// copy is replaced). Returns the reason when it cannot.
+std::optional<std::string> CopyWholeFile(const std::filesystem::path& file,
+                                         const std::filesystem::path& copy);
+
 }  // namespace quenna

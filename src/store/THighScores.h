@@ -59,6 +59,8 @@ class THighScores : public GameDialog {
   GameContext& context_;
   MainForm& main_;
   HighScoreTable table_;
+  // The file was not read whole when it was last read; its next rewrite keeps a copy.
+  bool fileDamaged_ = false;
   int pixelsPerInch_ = 120;
 };
 

@@ -162,6 +162,37 @@ TEST(HighScoresWindow, ViewFromTheMenuShowsTheStoredTable) {
   EXPECT_FALSE(window.isVisible());
 }
 
+// A "HighScores" file damaged part of the way is read as far as it is sound; before the
+// next entry rewrites it, it is kept once as "HighScores.bak" beside it, so the entries
+// after the damage are not lost. A sound file, short or whole, gets no copy.
+TEST(HighScoresWindow, ADamagedFileIsKeptOnceBeforeItIsRewritten) {
+  TestGame test;
+  THighScores& window = test.game->HighScores();
+  const auto file = test.data.UserFolder() / "HighScores";
+  const auto backup = test.data.UserFolder() / "HighScores.bak";
+  auto enter = [&](int score, const char* name) {
+    test.platform.ExpectModal([&](QWidget&) {
+      QTest::keyClicks(window.Edit1, name);
+      QTest::mouseClick(window.Button1, Qt::LeftButton);
+    });
+    window.NewScore(score);
+    test.Form().ShowModalWindow(window);
+  };
+
+  std::ofstream(file, std::ios::binary) << "7\nMia\n";
+  enter(5, "Ned");
+  EXPECT_FALSE(std::filesystem::exists(backup));
+
+  const std::string damaged = "300\nAnn\n200\nBen\nx90\nCid\n100\nDan\n";
+  std::ofstream(file, std::ios::binary) << damaged;
+  enter(250, "Eve");
+  EXPECT_EQ(FileText(backup), damaged);
+  EXPECT_EQ(FileText(file).substr(0, 24), "300\nAnn\n200\nBen\n250\nEve\n");
+  enter(260, "Fay");
+  EXPECT_EQ(FileText(backup), damaged);
+  EXPECT_TRUE(test.platform.Errors().empty());
+}
+
 // A high-score file that cannot be written is told to the player, and the entry still ends.
 TEST(HighScoresWindow, AFileThatCannotBeWrittenIsTold) {
   TestGame test;
