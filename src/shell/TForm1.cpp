@@ -425,6 +425,9 @@ void TForm1::Tips(int mode) {
     Narrator->hide();
     Scores->hide();
   };
+  // Whether the player may talk here does not depend on the tips being shown.
+  if (mode == kNoTalkTip) Talk->setEnabled(false);
+  if (mode == kTalkTip) Talk->setEnabled(true);
   if (!TipsOn->isChecked()) {
     hideTip();
     return;
@@ -442,7 +445,6 @@ void TForm1::Tips(int mode) {
     Scores->setText(
         "You may look or read about the scene to help you answer questions later.  You can't "
         "talk unless you are assigned a task on this date.  Please click on the COVER tab.");
-    Talk->setEnabled(false);
   } else if (mode == kTalkTip) {
     TextBuffer =
         "You may talk to a character on this screen.  Look or read about the scene to help you "
@@ -450,7 +452,6 @@ void TForm1::Tips(int mode) {
     // After an answer has earned the bonus the value carries 100 more; name the virtue.
     TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
     Scores->setText(QString::fromStdString(TextBuffer));
-    Talk->setEnabled(true);
   }
   Narrator->show();
   Scores->show();
