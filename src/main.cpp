@@ -17,7 +17,6 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("quenna2");
-  QApplication::setApplicationDisplayName("Quenna 2: Orn Hollin Adventure");
   // The windows name the fonts they were designed with.
   QFont::insertSubstitution("Times New Roman", "Liberation Serif");
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

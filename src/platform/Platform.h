@@ -9,7 +9,8 @@ class QWidget;
 
 namespace quenna {
 
-// The program's title, as its own windows (the error box, the help) name it.
+// The program's title, as its own windows (the error box, the help) name it. The program
+// sets no application display name: Qt would append it to every window's caption.
 inline constexpr const char* kGameTitle = "Quenna 2: Orn Hollin Adventure";
 
 struct ScreenSize {
