@@ -41,7 +41,7 @@ Game::Game(Platform& platform, GamePaths paths)
 
   quitSignals_ = std::make_unique<QuitSignals>();
   QObject::connect(quitSignals_.get(), &QuitSignals::QuitRequested, form1_.get(),
-                   &TForm1::SessionEnding);
+                   [this] { RunHandler(platform_, [this] { form1_->SessionEnding(); }); });
 }
 
 Game::~Game() = default;
