@@ -20,7 +20,6 @@ int main(int argc, char* argv[]) {
   if (command.exitStatus) return quenna::EndEarly(command);
   QApplication app(argc, argv);
   QApplication::setApplicationName("quenna2");
-  QApplication::setApplicationDisplayName("Quenna 2: Orn Hollin Adventure");
   // The windows name the fonts they were designed with.
   QFont::insertSubstitution("Times New Roman", "Liberation Serif");
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

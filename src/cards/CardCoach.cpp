@@ -1,5 +1,7 @@
 #include "cards/CardCoach.h"
 
+#include <algorithm>
+
 #include "core/WorldTables.h"
 
 namespace quenna {
@@ -19,14 +21,20 @@ int CardPoints(int shuffleStride, int redealCount) {
   return BasePoints(shuffleStride) - redealCount;
 }
 
+namespace {
+// Past some 140 redeals the points would wrap round in the level's bytes into a large
+// bonus, so they stop at the lowest value a byte holds.
+int CreditedPoints(int cardPoints) {
+  return std::max(cardPoints, kLowestCredit);
+}
+}  // namespace
+
 int ShownPoints(int shuffleStride, int redealCount) {
-  return 2 * CardPoints(shuffleStride, redealCount) + 3;
+  return 2 * CreditedPoints(CardPoints(shuffleStride, redealCount)) + 3;
 }
 
 std::array<LevelCredit, 4> WinCredit(int cardPoints) {
-  // The level table holds signed bytes. Past some 150 redeals the points would wrap
-  // round into a large bonus, so they stop at the lowest value a byte holds.
-  const auto amount = static_cast<std::int8_t>(cardPoints < -128 ? -128 : cardPoints);
+  const auto amount = static_cast<std::int8_t>(CreditedPoints(cardPoints));
   return {{{2, amount}, {3, 1}, {4, amount}, {5, 1}}};
 }
 

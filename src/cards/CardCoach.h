@@ -17,7 +17,10 @@ namespace quenna {
 int BasePoints(int shuffleStride);
 // A won game's points: one off for every redeal, with no floor.
 int CardPoints(int shuffleStride, int redealCount);
-// The figure the table shows, which is what a win adds to the level in all.
+// The lowest a win can credit to each of its columns: the level table holds signed bytes.
+inline constexpr int kLowestCredit = -128;
+// The figure the table shows, which is what a win adds to the level in all: the points
+// stop at the lowest credit, as the credit does.
 int ShownPoints(int shuffleStride, int redealCount);
 
 // The columns of the level table a win adds to, with their amounts. They are the

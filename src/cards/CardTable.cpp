@@ -77,6 +77,15 @@ void Shuffle(CardTable& table, std::int64_t seedSeconds) {
   }
 }
 
+void DealShuffle(CardTable& table, std::int64_t seedSeconds) {
+  Shuffle(table, seedSeconds);
+  // A pass almost never leaves the cards in order twice running; the bound only keeps a
+  // broken generator from hanging the game.
+  for (int later = 1; later <= 60 && Blocked(table.CardLayout) == kTableWon; ++later) {
+    Shuffle(table, seedSeconds + later);
+  }
+}
+
 bool CheckSequence(const Slots& layout, int selected, int target) {
   if (selected < 0 || selected >= kTableSlots || target < 0 || target >= kTableSlots) return true;
   const CardCode& source = layout[static_cast<std::size_t>(selected)];

@@ -76,6 +76,12 @@ bool NewDeck(CardTable& table, int stride);
 // Slot 0 can move only on the smallest stride, at the pass's last step.
 void Shuffle(CardTable& table, std::int64_t seedSeconds);
 
+// A deal's shuffle: one pass. Passes within the same second repeat their numbers, so a
+// second deal in the same second can undo the first and lay every colour out in order,
+// a table with no move and nothing to play. Such a deal shuffles on with the numbers of
+// the seconds after, until the cards are out of order.
+void DealShuffle(CardTable& table, std::int64_t seedSeconds);
+
 // True when the card in `selected` may NOT go into the gap at `target`.
 bool CheckSequence(const Slots& layout, int selected, int target);
 

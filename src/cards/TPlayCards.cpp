@@ -189,7 +189,7 @@ void TPlayCards::NewDeck() {
 }
 
 void TPlayCards::Shuffle() {
-  quenna::Shuffle(Cards, context_.platform.NowSeconds());
+  DealShuffle(Cards, context_.platform.NowSeconds());
 }
 
 void TPlayCards::DealCardsClick() {
@@ -212,6 +212,7 @@ void TPlayCards::DealCardsClick() {
   Shuffle();
   DisplayCards();
   if (DealCount > 2) DealCards->setEnabled(false);
+  CheckTable();
 }
 
 void TPlayCards::Image1MouseDown(int x, int y) {
@@ -249,9 +250,7 @@ void TPlayCards::Image1MouseDown(int x, int y) {
     at(SelectedSlot) = kGap;
     DrawImage(at(slot));
     context_.platform.ProcessMessages();
-    const int result = Blocked();
-    if (result == kNoMoveLeft) Redeal->setEnabled(true);
-    if (result == kTableWon) ShowOrn(true);
+    CheckTable();
     return;
   }
 
@@ -275,6 +274,14 @@ int TPlayCards::Blocked() {
   return result;
 }
 
+void TPlayCards::CheckTable() {
+  // A deal or a redeal can leave no move as well as a move can; without " Redeal" the
+  // table would then be stuck for good.
+  const int result = Blocked();
+  if (result == kNoMoveLeft) Redeal->setEnabled(true);
+  if (result == kTableWon) ShowOrn(true);
+}
+
 void TPlayCards::RedealClick() {
   HideHint();
   SelectedSlot = kNoSlot;
@@ -285,6 +292,7 @@ void TPlayCards::RedealClick() {
   quenna::Redeal(Cards, context_.platform.NowSeconds());
   DisplayCards();
   Redeal->setEnabled(false);
+  CheckTable();
 }
 
 void TPlayCards::Easy1Click() {

@@ -96,6 +96,9 @@ class TPlayCards : public GameDialog {
   void DrawImage(const std::string& name);
   void DrawCard(int slot);
   int Blocked();
+  // After a deal, a redeal or a move: offers " Redeal" when no move is left, and turns
+  // to the congratulation when the table is won.
+  void CheckTable();
   void Calc();
   void WinCredit();
   void HideHint();

@@ -29,11 +29,19 @@ inline void SetPointSize(QWidget* widget, int points) {
   widget->setFont(font);
 }
 
+// Text that cannot be used: a disabled button's caption, whatever colour it has otherwise.
+inline const QColor kGreyedText(128, 128, 128);
+
+// The colour of the text of a widget and of the controls in it. Disabled ones show their
+// text greyed, so a button that cannot be pressed does not look as if it could.
 inline void SetTextColor(QWidget* widget, const QColor& color) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, color);
-  palette.setColor(QPalette::Text, color);
-  palette.setColor(QPalette::ButtonText, color);
+  for (const QPalette::ColorRole role :
+       {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    palette.setColor(QPalette::Active, role, color);
+    palette.setColor(QPalette::Inactive, role, color);
+    palette.setColor(QPalette::Disabled, role, kGreyedText);
+  }
   widget->setPalette(palette);
 }
 

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QThread>
@@ -14,6 +13,8 @@
 
 #include <algorithm>
 #include <chrono>
+
+#include "platform/QuitSignals.h"
 
 namespace quenna {
 namespace {
@@ -44,6 +45,38 @@ std::optional<std::filesystem::path> RunFileDialog(const FileDialogOptions& opti
   return std::filesystem::path(dialog.selectedFiles().front().toStdString());
 }
 
+// The help page beside the game. Its parent, the game's main window, owns it: Qt deletes
+// it with the main window, and it closes when the main window closes.
+class HelpWindow : public QDialog {
+ public:
+  explicit HelpWindow(QWidget& owner) : QDialog(&owner) {
+    setWindowTitle(QString(kGameTitle) + " - Help");
+    resize(640, 560);
+    auto* layout = new QVBoxLayout(this);
+    browser_ = new QTextBrowser(this);
+    browser_->setOpenExternalLinks(false);
+    layout->addWidget(browser_);
+    owner.installEventFilter(this);
+  }
+
+  void ShowPage(const std::filesystem::path& file, const QString& html) {
+    browser_->setSearchPaths({QString::fromStdString(file.parent_path().string())});
+    browser_->setHtml(html);
+    show();
+    raise();
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    // A minimised main window hides spontaneously; a closed one does not.
+    if (watched == parent() && event->type() == QEvent::Hide && !event->spontaneous()) close();
+    return QDialog::eventFilter(watched, event);
+  }
+
+ private:
+  QTextBrowser* browser_ = nullptr;
+};
+
 }  // namespace
 
 DesktopPlatform::DesktopPlatform() = default;
@@ -55,7 +88,15 @@ std::int64_t DesktopPlatform::NowSeconds() {
 }
 
 void DesktopPlatform::Pause(int milliseconds) {
-  if (milliseconds > 0) QThread::msleep(static_cast<unsigned long>(milliseconds));
+  // Nothing else runs meanwhile; only a request to quit cuts the wait short.
+  using namespace std::chrono;
+  const auto end = steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  constexpr auto kSlice = std::chrono::milliseconds(20);
+  while (!QuitSignals::Requested()) {
+    const auto left = duration_cast<std::chrono::milliseconds>(end - steady_clock::now());
+    if (left.count() <= 0) break;
+    QThread::msleep(static_cast<unsigned long>(std::min(left, kSlice).count()));
+  }
 }
 
 void DesktopPlatform::ProcessMessages() {
@@ -93,8 +134,7 @@ void DesktopPlatform::ShowModal(QWidget& window) {
 }
 
 void DesktopPlatform::ErrorBox(const std::string& text) {
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationDisplayName(),
-                        QString::fromStdString(text));
+  QMessageBox::critical(QApplication::activeWindow(), kGameTitle, QString::fromStdString(text));
 }
 
 std::optional<std::filesystem::path> DesktopPlatform::OpenFileName(
@@ -111,28 +151,17 @@ void DesktopPlatform::PlaySound(const std::filesystem::path& file, int flags) {
   sound_.Play(file, (flags & kSoundAsync) == 0);
 }
 
-void DesktopPlatform::ShowHelp(const std::filesystem::path& file) {
+void DesktopPlatform::ShowHelp(QWidget& owner, const std::filesystem::path& file) {
   // The help file is a small HTML page; a text browser shows it beside the game.
   QFile source(QString::fromStdString(file.string()));
   if (!source.open(QIODevice::ReadOnly)) {
     ErrorBox("The help file could not be opened: " + file.string());
     return;
   }
-  if (!helpWindow_) {
-    helpWindow_ = std::make_unique<QDialog>(QApplication::activeWindow());
-    helpWindow_->setWindowTitle(QApplication::applicationDisplayName() + " - Help");
-    helpWindow_->resize(640, 560);
-    auto* layout = new QVBoxLayout(helpWindow_.get());
-    auto* browser = new QTextBrowser(helpWindow_.get());
-    browser->setObjectName("HelpBrowser");
-    browser->setOpenExternalLinks(false);
-    layout->addWidget(browser);
-  }
-  auto* browser = helpWindow_->findChild<QTextBrowser*>("HelpBrowser");
-  browser->setSearchPaths({QString::fromStdString(file.parent_path().string())});
-  browser->setHtml(QString::fromUtf8(source.readAll()));
-  helpWindow_->show();
-  helpWindow_->raise();
+  QWidget* mainWindow = owner.window();
+  if (helpWindow_ && helpWindow_->parentWidget() != mainWindow) delete helpWindow_;
+  if (!helpWindow_) helpWindow_ = new HelpWindow(*mainWindow);
+  static_cast<HelpWindow*>(helpWindow_.data())->ShowPage(file, QString::fromUtf8(source.readAll()));
 }
 
 }  // namespace quenna

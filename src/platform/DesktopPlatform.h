@@ -1,6 +1,6 @@
 #pragma once
 
-#include <memory>
+#include <QPointer>
 
 #include "platform/Platform.h"
 #include "platform/SdlSound.h"
@@ -29,12 +29,13 @@ class DesktopPlatform : public Platform {
   std::optional<std::filesystem::path> OpenFileName(const FileDialogOptions& options) override;
   std::optional<std::filesystem::path> SaveFileName(const FileDialogOptions& options) override;
   void PlaySound(const std::filesystem::path& file, int flags) override;
-  void ShowHelp(const std::filesystem::path& file) override;
+  void ShowHelp(QWidget& owner, const std::filesystem::path& file) override;
 
  private:
   SdlSound sound_;
   std::optional<ScreenSize> window_;
-  std::unique_ptr<QDialog> helpWindow_;
+  // The help window is owned by the window it was opened for; this only finds it again.
+  QPointer<QDialog> helpWindow_;
 };
 
 }  // namespace quenna

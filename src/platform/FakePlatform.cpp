@@ -86,7 +86,7 @@ void FakePlatform::PlaySound(const std::filesystem::path& file, int flags) {
   sounds_.push_back({file, flags});
 }
 
-void FakePlatform::ShowHelp(const std::filesystem::path& file) {
+void FakePlatform::ShowHelp(QWidget& /*owner*/, const std::filesystem::path& file) {
   helpRequests_.push_back(file);
 }
 

@@ -63,7 +63,7 @@ class FakePlatform : public Platform {
   std::optional<std::filesystem::path> OpenFileName(const FileDialogOptions& options) override;
   std::optional<std::filesystem::path> SaveFileName(const FileDialogOptions& options) override;
   void PlaySound(const std::filesystem::path& file, int flags) override;
-  void ShowHelp(const std::filesystem::path& file) override;
+  void ShowHelp(QWidget& owner, const std::filesystem::path& file) override;
 
  private:
   std::optional<std::filesystem::path> NextFileAnswer(const FileDialogOptions& options);

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace quenna {
 
+// The program's title, as its own windows (the error box, the help) name it. The program
+// sets no application display name: Qt would append it to every window's caption.
+inline constexpr const char* kGameTitle = "Quenna 2: Orn Hollin Adventure";
+
 struct ScreenSize {
   int width = 0;
   int height = 0;
@@ -57,8 +61,9 @@ class Platform {
   // Plays a WAV file. An empty name stops the sound playing. With kSoundAsync the call
   // returns at once, otherwise when the sound is over. A new sound replaces the old one.
   virtual void PlaySound(const std::filesystem::path& file, int flags) = 0;
-  // Opens the help file at its contents.
-  virtual void ShowHelp(const std::filesystem::path& file) = 0;
+  // Opens the help file at its contents, in a window that belongs to the owner's window:
+  // it closes with it.
+  virtual void ShowHelp(QWidget& owner, const std::filesystem::path& file) = 0;
 };
 
 }  // namespace quenna

@@ -22,6 +22,9 @@ bool SdlSound::OpenDevice() {
   wanted.channels = 2;
   wanted.samples = 2048;
   SDL_AudioSpec have{};
+  // SDL would otherwise take SIGINT and SIGTERM for an event queue nobody reads, and the
+  // game would no longer stop when asked to (QuitSignals handles them).
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
     device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &have, 0);
   }

@@ -3,6 +3,7 @@
 #include "cards/TPlayCards.h"
 #include "core/RunHandler.h"
 #include "platform/GameError.h"
+#include "platform/QuitSignals.h"
 #include "shell/TForm1.h"
 #include "store/THighScores.h"
 #include "store/TOption1.h"
@@ -37,6 +38,10 @@ Game::Game(Platform& platform, GamePaths paths)
   saveFirst_ = std::make_unique<TSaveFirst>(context_, *form1_, owner);
   playCards_ = std::make_unique<TPlayCards>(context_, *form1_, owner);
   highScores_ = std::make_unique<THighScores>(context_, *form1_, owner);
+
+  quitSignals_ = std::make_unique<QuitSignals>();
+  QObject::connect(quitSignals_.get(), &QuitSignals::QuitRequested, form1_.get(),
+                   [this] { RunHandler(platform_, [this] { form1_->SessionEnding(); }); });
 }
 
 Game::~Game() = default;

@@ -20,6 +20,7 @@ class TReminder;
 class TSaveFirst;
 class TPlayCards;
 class THighScores;
+class QuitSignals;
 
 struct GamePaths {
   std::filesystem::path dataFolder;  // the pictures, sounds and texts
@@ -71,6 +72,8 @@ class Game {
   std::unique_ptr<TSaveFirst> saveFirst_;
   std::unique_ptr<TPlayCards> playCards_;
   std::unique_ptr<THighScores> highScores_;
+  // SIGTERM, SIGINT and SIGHUP end the session through the main window.
+  std::unique_ptr<QuitSignals> quitSignals_;
 };
 
 }  // namespace quenna

@@ -1,6 +1,8 @@
 #include "shell/TForm1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QIcon>
 #include <QMenuBar>
 #include <QPixmap>
@@ -423,6 +425,9 @@ void TForm1::Tips(int mode) {
     Narrator->hide();
     Scores->hide();
   };
+  // Whether the player may talk here does not depend on the tips being shown.
+  if (mode == kNoTalkTip) Talk->setEnabled(false);
+  if (mode == kTalkTip) Talk->setEnabled(true);
   if (!TipsOn->isChecked()) {
     hideTip();
     return;
@@ -440,7 +445,6 @@ void TForm1::Tips(int mode) {
     Scores->setText(
         "You may look or read about the scene to help you answer questions later.  You can't "
         "talk unless you are assigned a task on this date.  Please click on the COVER tab.");
-    Talk->setEnabled(false);
   } else if (mode == kTalkTip) {
     TextBuffer =
         "You may talk to a character on this screen.  Look or read about the scene to help you "
@@ -448,7 +452,6 @@ void TForm1::Tips(int mode) {
     // After an answer has earned the bonus the value carries 100 more; name the virtue.
     TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
     Scores->setText(QString::fromStdString(TextBuffer));
-    Talk->setEnabled(true);
   }
   Narrator->show();
   Scores->show();
@@ -492,6 +495,22 @@ void TForm1::Exit1Click() {
   close();
 }
 
+void TForm1::SessionEnding() {
+  sessionEnding_ = true;
+  // The modal windows go first, innermost first; their loops end as this returns. A
+  // prompt that was asking whether to quit thereby lets the main window close.
+  for (int open = 0; open < 16; ++open) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) break;
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->done(QDialog::Rejected);
+    } else {
+      modal->hide();
+    }
+  }
+  close();
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
   bool mayClose = true;
   Guarded([&] { mayClose = FormCloseQuery(); });
@@ -509,6 +528,7 @@ void TForm1::FormClose() {
 }
 
 void TForm1::ShowModalWindow(QWidget& window) {
+  if (sessionEnding_) return;
   context_.platform.ShowModal(window);
   // Closing a window of the game makes the main window the active one again.
   if (isVisible()) FormActivate();
@@ -549,7 +569,7 @@ void TForm1::MusicOFFClick() {
 }
 
 void TForm1::Contents1Click() {
-  context_.platform.ShowHelp(context_.data.Resolve(kHelpFile));
+  context_.platform.ShowHelp(*this, context_.data.Resolve(kHelpFile));
 }
 
 }  // namespace quenna

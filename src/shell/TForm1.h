@@ -64,6 +64,10 @@ class TForm1 : public QMainWindow, public MainForm {
   void About1Click();
   void Image1Click();
   void Exit1Click();
+  // The desktop session is ending, or the program was told to stop (SIGTERM, SIGINT,
+  // SIGHUP): every window of the game closes at once, without asking to save, and the
+  // program ends. A file being written has been written whole before this runs.
+  void SessionEnding();
 
   // Date book navigation and the flow of levels.
   void DatesChange();
@@ -198,6 +202,7 @@ class TForm1 : public QMainWindow, public MainForm {
   Game& game_;
   GameContext& context_;
   GameState& state_;
+  bool sessionEnding_ = false;
 };
 
 }  // namespace quenna

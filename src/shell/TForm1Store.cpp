@@ -77,10 +77,12 @@ void TForm1::Open1Click() {
 bool TForm1::FormCloseQuery() {
   if (!state_.GameStarted) return true;
   if (state_.GameSaved) return true;
+  if (sessionEnding_) return true;
   TReminder& reminder = game_.Reminder();
   reminder.Tag = 0;
   ShowModalWindow(reminder);
-  return reminder.Tag != 0;
+  // The session may have ended while the reminder was asking.
+  return reminder.Tag != 0 || sessionEnding_;
 }
 
 }  // namespace quenna

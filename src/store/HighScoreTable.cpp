@@ -75,7 +75,13 @@ std::optional<int> HighScoreTable::Enter(std::int32_t score, std::string_view na
 }
 
 int HighScoreTable::Read(std::string_view text) {
+  bool wholeText = false;
+  return Read(text, wholeText);
+}
+
+int HighScoreTable::Read(std::string_view text, bool& wholeText) {
   std::size_t position = 0;
+  std::size_t unread = 0;  // where the text not taken into the table starts
   int slot = 0;
   while (slot < kSlots) {
     const auto score = WholeNumber(NextWord(text, position));
@@ -84,7 +90,10 @@ int HighScoreTable::Read(std::string_view text) {
     if (name.empty()) break;
     Set(slot, *score, name);
     ++slot;
+    unread = position;
   }
+  std::size_t rest = unread;
+  wholeText = NextWord(text, rest).empty();
   return slot;
 }
 
@@ -104,22 +113,50 @@ std::string HighScoreTable::FitName(std::string_view name) {
   return FirstCharacters(fit, kNameLength);
 }
 
-bool ReadHighScoresFile(const std::filesystem::path& file, HighScoreTable& table) {
+HighScoresReading ReadHighScoresFile(const std::filesystem::path& file, HighScoreTable& table) {
   // Ten scores and names of 15 characters fit in far less; anything bigger is not ours.
   constexpr std::uintmax_t kLimit = 64 * 1024;
+  HighScoresReading reading;
+  std::error_code ignored;
+  if (!std::filesystem::exists(file, ignored)) return reading;
   const FileContent content = ReadWholeFile(file, kLimit);
-  if (!content.problem.empty()) return false;
+  if (!content.problem.empty() || content.size > kLimit) {
+    reading.damaged = true;
+    return reading;
+  }
+  bool wholeText = false;
   table.Read(
-      std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()));
-  return true;
+      std::string_view(reinterpret_cast<const char*>(content.bytes.data()), content.bytes.size()),
+      wholeText);
+  reading.read = true;
+  reading.damaged = !wholeText;
+  return reading;
+}
+
+std::filesystem::path HighScoresBackup(const std::filesystem::path& file) {
+  std::filesystem::path backup = file;
+  backup += ".bak";
+  return backup;
 }
 
 std::optional<std::string> WriteHighScoresFile(const std::filesystem::path& file,
-                                               const HighScoreTable& table) {
+                                               const HighScoreTable& table, bool keepDamagedFile) {
+  auto told = [&file](const std::string& reason) {
+    return "The high scores could not be written to the file \"" + file.string() + "\": " + reason +
+           ". The scores kept before are unchanged.";
+  };
+  std::error_code ignored;
+  if (keepDamagedFile && std::filesystem::is_regular_file(file, ignored)) {
+    // The entries past the damage are not in the table; the copy keeps them.
+    const auto failure = CopyWholeFile(file, HighScoresBackup(file));
+    if (failure) {
+      return told("the damaged file could not be kept as \"" + HighScoresBackup(file).string() +
+                  "\" first (" + *failure + ")");
+    }
+  }
   const auto failure = WriteWholeFile(file, table.Text());
   if (!failure) return std::nullopt;
-  return "The high scores could not be written to the file \"" + file.string() + "\": " + *failure +
-         ". The scores kept before are unchanged.";
+  return told(*failure);
 }
 
 }  // namespace quenna

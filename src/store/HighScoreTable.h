@@ -41,6 +41,10 @@ class HighScoreTable {
   // not a whole number in range or has no name after it. Slots not read keep their
   // entries. Returns the number of slots read.
   int Read(std::string_view text);
+  // The same, and tells whether the text was read whole: nothing but blanks is left
+  // after the last slot read. A short text is whole; one that stops at a damaged entry,
+  // or goes on after ten, is not.
+  int Read(std::string_view text, bool& wholeText);
   // The text of the file for the whole table.
   std::string Text() const;
 
@@ -54,12 +58,24 @@ class HighScoreTable {
   std::array<std::int32_t, kSlots> values_{};
 };
 
+// What reading the "HighScores" file found.
+struct HighScoresReading {
+  bool read = false;  // the file was read into the table, as far as it is sound
+  // The file is there but was not read whole (unreadable, or damaged part of the way):
+  // rewriting it would lose what was not read.
+  bool damaged = false;
+};
 // Reads the "HighScores" file into the table. A missing or unreadable file changes
-// nothing and returns false.
-bool ReadHighScoresFile(const std::filesystem::path& file, HighScoreTable& table);
-// Writes the whole table, whole or not at all. Returns a message for the player when the
-// file could not be written.
+// nothing.
+HighScoresReading ReadHighScoresFile(const std::filesystem::path& file, HighScoreTable& table);
+
+// Where a damaged "HighScores" is kept before it is rewritten: "HighScores.bak" beside it.
+std::filesystem::path HighScoresBackup(const std::filesystem::path& file);
+// Writes the whole table, whole or not at all. A file that was damaged when it was read
+// is first kept as "HighScores.bak" (replacing an older copy); when that copy cannot be
+// made, nothing is written. Returns a message for the player when the file could not be
+// written.
 std::optional<std::string> WriteHighScoresFile(const std::filesystem::path& file,
-                                               const HighScoreTable& table);
+                                               const HighScoreTable& table, bool keepDamagedFile);
 
 }  // namespace quenna

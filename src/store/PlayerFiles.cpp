@@ -14,6 +14,34 @@ std::string SystemReason(int error) {
   return std::strerror(error);
 }
 
+// Why something that is not an ordinary file cannot be read or written as one; empty for
+// an ordinary file. A folder keeps the system's words.
+std::string NotAFileReason(mode_t mode) {
+  if (S_ISREG(mode)) return {};
+  if (S_ISDIR(mode)) return SystemReason(EISDIR);
+  if (S_ISFIFO(mode)) return "it is a named pipe, not a file";
+  if (S_ISCHR(mode) || S_ISBLK(mode)) return "it is a device, not a file";
+  if (S_ISSOCK(mode)) return "it is a socket, not a file";
+  return "it is not an ordinary file";
+}
+
+// The file a path names after every symlink on the way is followed; a link's relative
+// target counts from the link's own folder. Stops at the first name that is not a link.
+std::optional<std::filesystem::path> FollowLinks(std::filesystem::path file, int& error) {
+  for (int hops = 0; hops < 40; ++hops) {
+    std::error_code code;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, code))) return file;
+    const std::filesystem::path target = std::filesystem::read_symlink(file, code);
+    if (code) {
+      error = code.value();
+      return std::nullopt;
+    }
+    file = target.is_absolute() ? target : file.parent_path() / target;
+  }
+  error = ELOOP;
+  return std::nullopt;
+}
+
 // Closes a descriptor once, keeping the first error seen.
 class Descriptor {
  public:
@@ -36,8 +64,29 @@ class Descriptor {
 
 }  // namespace
 
-std::optional<std::string> WriteWholeFile(const std::filesystem::path& file,
+std::optional<std::string> WriteWholeFile(const std::filesystem::path& name,
                                           std::string_view bytes) {
+  int linkError = 0;
+  const auto target = FollowLinks(name, linkError);
+  if (!target) return SystemReason(linkError);
+  const std::filesystem::path& file = *target;
+
+  // The new file gets the old one's permissions, or an ordinary file's.
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  mode_t mode = 0666 & ~mask;
+  struct stat old {};
+  if (::stat(file.c_str(), &old) == 0) {
+    const std::string notAFile = NotAFileReason(old.st_mode);
+    if (!notAFile.empty()) return notAFile;
+    // The rename would replace a write-protected file all the same; its owner said no.
+    if ((old.st_mode & 0222) == 0) return "it is read-only";
+    if (::access(file.c_str(), W_OK) != 0) return SystemReason(errno);
+    mode = old.st_mode & 07777;
+  } else if (errno != ENOENT) {
+    return SystemReason(errno);
+  }
+
   const std::filesystem::path folder =
       file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
   std::string pattern = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
@@ -48,11 +97,8 @@ std::optional<std::string> WriteWholeFile(const std::filesystem::path& file,
     ::unlink(temporary.c_str());
     return SystemReason(error);
   };
-
-  // mkstemp makes the file private; a saved game is an ordinary file of the player's.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  ::fchmod(out.get(), 0666 & ~mask);
+  // mkstemp makes the file private.
+  if (::fchmod(out.get(), mode) != 0) return fail(errno);
 
   std::size_t written = 0;
   while (written < bytes.size()) {
@@ -71,20 +117,25 @@ std::optional<std::string> WriteWholeFile(const std::filesystem::path& file,
 
 FileContent ReadWholeFile(const std::filesystem::path& file, std::uintmax_t limit) {
   FileContent content;
-  Descriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
+  struct stat info {};
+  if (::stat(file.c_str(), &info) != 0) {
+    content.problem = SystemReason(errno);
+    return content;
+  }
+  content.problem = NotAFileReason(info.st_mode);
+  if (!content.problem.empty()) return content;
+  // Not blocking: should a pipe have taken the file's place meanwhile, the open returns.
+  Descriptor in(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (in.get() < 0) {
     content.problem = SystemReason(errno);
     return content;
   }
-  struct stat info {};
   if (::fstat(in.get(), &info) != 0) {
     content.problem = SystemReason(errno);
     return content;
   }
-  if (S_ISDIR(info.st_mode)) {
-    content.problem = SystemReason(EISDIR);
-    return content;
-  }
+  content.problem = NotAFileReason(info.st_mode);
+  if (!content.problem.empty()) return content;
   content.size = static_cast<std::uintmax_t>(info.st_size);
   if (content.size > limit) return content;
 
@@ -104,6 +155,16 @@ FileContent ReadWholeFile(const std::filesystem::path& file, std::uintmax_t limi
   }
   content.size = content.bytes.size();
   return content;
+}
+
+std::optional<std::string> CopyWholeFile(const std::filesystem::path& file,
+                                         const std::filesystem::path& copy) {
+  constexpr std::uintmax_t kLimit = 64 * 1024 * 1024;
+  const FileContent content = ReadWholeFile(file, kLimit);
+  if (!content.problem.empty()) return content.problem;
+  if (content.size > kLimit) return SystemReason(EFBIG);
+  return WriteWholeFile(copy, std::string_view(reinterpret_cast<const char*>(content.bytes.data()),
+                                               content.bytes.size()));
 }
 
 }  // namespace quenna

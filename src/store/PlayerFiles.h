@@ -14,18 +14,30 @@ namespace quenna {
 // flushed to the disk and then renamed over the target. A failure leaves the old file
 // as it was and removes the temporary one.
 //
-// Returns nothing on success, else the reason in the system's words ("Permission
-// denied", "No space left on device").
+// A symlink is written through: the file it points to gets the new bytes and the link
+// stays. An existing file keeps its permissions; a read-only one is refused, and so is
+// anything that is not an ordinary file (a folder, a named pipe, a device), before
+// anything is written.
+//
+// Returns nothing on success, else the reason, in the system's words where it has them
+// ("Permission denied", "No space left on device") or in ours ("it is read-only").
 std::optional<std::string> WriteWholeFile(const std::filesystem::path& file,
                                           std::string_view bytes);
 
 // The whole content of a file, or the reason it could not be read. Files larger than
-// the limit are not read: their size alone is reported.
+// the limit are not read: their size alone is reported. Anything but an ordinary file
+// (a folder, a named pipe, a device) is refused before it is opened, so that a pipe
+// cannot hang the game and "/dev/zero" is not read as a file.
 struct FileContent {
   std::vector<std::uint8_t> bytes;
   std::uintmax_t size = 0;  // the size on disk, also when the bytes were not read
   std::string problem;      // empty when the file was read
 };
 FileContent ReadWholeFile(const std::filesystem::path& file, std::uintmax_t limit);
+
+// Makes `copy` hold what `file` holds now, written as WriteWholeFile writes (an older
+// copy is replaced). Returns the reason when it cannot.
+std::optional<std::string> CopyWholeFile(const std::filesystem::path& file,
+                                         const std::filesystem::path& copy);
 
 }  // namespace quenna

@@ -107,7 +107,9 @@ void THighScores::FormActivate() {
 }
 
 void THighScores::ShowScores() {
-  if (!ReadHighScoresFile(FilePath(), table_)) return;
+  const HighScoresReading reading = ReadHighScoresFile(FilePath(), table_);
+  fileDamaged_ = reading.damaged;
+  if (!reading.read) return;
   for (int slot = 0; slot < HighScoreTable::kSlots; ++slot) {
     const auto k = static_cast<std::size_t>(slot);
     L[k]->setText(QString::fromStdString(table_.Name(slot)));
@@ -141,7 +143,7 @@ void THighScores::Button1Click() {
   table_.Enter(Tag, Edit1->text().toStdString());
   // The table is written even when the score did not make it, as it always was. A
   // failure is told after the entry is finished, so the window never stays half done.
-  const auto failure = WriteHighScoresFile(FilePath(), table_);
+  const auto failure = WriteHighScoresFile(FilePath(), table_, fileDamaged_);
   context_.platform.Pause(500);
   ShowScores();
   Edit1->hide();
@@ -156,6 +158,11 @@ void THighScores::Button1Click() {
   context_.music.SetKeepMusic(1);
   context_.music.Playit(Music::kTheme, kSoundAsync);
   if (failure) context_.platform.ErrorBox(*failure);
+}
+
+void THighScores::reject() {
+  if (Edit1->isVisible()) return;
+  GameDialog::reject();
 }
 
 void THighScores::Button2Click() {

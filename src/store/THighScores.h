@@ -48,6 +48,8 @@ class THighScores : public GameDialog {
 
  protected:
   void FormActivate() override;
+  // Esc closes the table, but never the name entry: the final score would be lost.
+  void reject() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -57,6 +59,8 @@ class THighScores : public GameDialog {
   GameContext& context_;
   MainForm& main_;
   HighScoreTable table_;
+  // The file was not read whole when it was last read; its next rewrite keeps a copy.
+  bool fileDamaged_ = false;
   int pixelsPerInch_ = 120;
 };
 

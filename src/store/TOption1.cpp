@@ -292,10 +292,26 @@ int TOption1::ChosenLine() const {
 void TOption1::ReplayClick() {
   const int line = ChosenLine();
   if (!ReplayOffered(line, LastReplayLine)) return;
+  // A level that cannot be replayed yet is told at once, with no warning to answer first.
+  if (!ReplayAllowed(line, FirstOpenRow)) {
+    ShowPlayFirst();
+    return;
+  }
   Warning->show();
   Warning->raise();
   Label2->hide();
   Label3->hide();
+}
+
+void TOption1::ShowPlayFirst() {
+  Warning->hide();
+  context_.platform.ProcessMessages();
+  Label3->setText(QString::number(FirstOpenRow + 1));
+  Label3->adjustSize();
+  Label2->show();
+  Label3->show();
+  Label3->raise();
+  context_.platform.ProcessMessages();
 }
 
 void TOption1::Button2Click() {
@@ -306,14 +322,7 @@ void TOption1::Button1Click() {
   const int line = ChosenLine();
   if (line < 0) return;
   if (!ReplayAllowed(line, FirstOpenRow)) {
-    Warning->hide();
-    context_.platform.ProcessMessages();
-    Label3->setText(QString::number(FirstOpenRow + 1));
-    Label3->adjustSize();
-    Label2->show();
-    Label3->show();
-    Label3->raise();
-    context_.platform.ProcessMessages();
+    ShowPlayFirst();
     return;
   }
   Warning->hide();

@@ -70,6 +70,8 @@ class TOption1 : public GameDialog {
 
  private:
   void DrawHeadings();
+  // The title sentence "Level N must be played first!" with the first open level.
+  void ShowPlayFirst();
 
   GameContext& context_;
   MainForm& main_;

@@ -209,6 +209,10 @@ void TCloseUp::Exit1Click() {
       ShowLines(step.firstLine);
       break;
     case BackStep::Kind::kShowMenu:
+      // Back at a question menu from its answers: the answered questions are greyed
+      // again, so that none is answered and credited twice.
+      SetLinksEnabled(true);
+      main_.CheckAnswers(static_cast<std::int8_t>(MenuQuestionOffset(step.stage)));
       ShowLines(step.firstLine);
       break;
     case BackStep::Kind::kPreviousPage:

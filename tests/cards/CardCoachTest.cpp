@@ -35,9 +35,11 @@ TEST(CardCoach, PointsOnEachSkillAndAfterRedeals) {
 }
 
 // A win adds to order, resolution, frugality and industry; with the progress point the
-// level grows by exactly the figure shown. Hundreds of redeals never turn into a bonus.
+// level grows by exactly the figure shown, also where the credit stops at the lowest a
+// level can hold (-128 each, from 139 redeals on Easy). Hundreds of redeals never turn
+// into a bonus.
 TEST(CardCoach, WinCreditMatchesTheShownPoints) {
-  for (int redeals : {0, 2, 9, 40}) {
+  for (int redeals : {0, 2, 9, 40, 138, 139, 140, 500}) {
     const auto credit = WinCredit(CardPoints(kEasyStride, redeals));
     int total = 1;  // recording adds one more progress point
     for (const LevelCredit& pair : credit) total += pair.amount;

@@ -205,7 +205,7 @@ TEST_F(CardTest, DealsAndSkills) {
     std::string report;
     for (int deal = 1; deal <= 3; ++deal) {
       cards.DealCards->click();
-      Shuffle(expected, kCardSeed);
+      DealShuffle(expected, kCardSeed);
       EXPECT_EQ(cards.Cards.CardLayout, expected.CardLayout) << deal;
       report += "deal " + std::to_string(cards.DealCount) + ": " + ViewDump(cards) + "\n";
     }
@@ -262,6 +262,48 @@ TEST_F(CardTest, StuckThenRedeal) {
               "1B 2B 3B 4B 5B 6B 7B 8B 9B AB BB CB DB XX\n"
               "1W 2W 3W 4W 5W 6W 7W 8W 9W AW XX DW BW CW\n");
     EXPECT_EQ(ScreenDifferences(cards), "as laid");
+    cards.Close();
+  });
+}
+
+// A deal never leaves the table stuck. Two deals within one second on "Easy" would lay
+// the cards out in order again, with nothing to play; the second deal shuffles on
+// instead. A deal with no move at all (Medium, clock second 1700000011) offers " Redeal"
+// at once, at its usual cost, and the hint says to press it, also after the window was
+// closed and opened again.
+TEST_F(CardTest, ADealNeverLeavesTheTableStuck) {
+  OpenCards(test, [&](TPlayCards& cards) {
+    cards.DealCards->click();
+    cards.DealCards->click();
+    EXPECT_NE(cards.Cards.CardLayout, OrderedLayout());
+    EXPECT_EQ(Blocked(cards.Cards.CardLayout), kMoveLeft);
+    EXPECT_EQ(ViewDump(cards),
+              "Image1 MoreInfo HintBtn DealCards Redeal(off) RLabel[0] Points[23]");
+    cards.Close();
+  });
+
+  test.platform.SetNowSeconds(1'700'000'011);
+  Cards(test).DealCount = 99;  // a fresh card game
+  OpenCards(test, [&](TPlayCards& cards) {
+    cards.Medium1->trigger();
+    cards.DealCards->click();
+    EXPECT_EQ(DumpLayout(cards.Cards.CardLayout),
+              "1R 2R 6R 4R 5R 3R 7R 8R AR 9R BR 4B DR XX\n"
+              "1B 6W 3B CB 5B AW 8B 7B 9B AB BB CR DB XX\n"
+              "1W 6B 3W 4W 5W 2B 7W 8W 9W 2W BW CW DW XX\n");
+    EXPECT_EQ(ViewDump(cards), "Image1 MoreInfo HintBtn DealCards Redeal RLabel[0] Points[33]");
+    cards.Close();
+  });
+  OpenCards(test, [&](TPlayCards& cards) {
+    PressSlot(cards, 0);
+    EXPECT_EQ(ViewDump(cards), "Image1 MoreInfo HintBtn DealCards(off) Redeal");
+    cards.HintBtn->click();
+    EXPECT_EQ(cards.Hint->text().toStdString(), "Press the REDEAL button.");
+    cards.Redeal->click();
+    EXPECT_EQ(ViewDump(cards), "Image1 MoreInfo HintBtn DealCards(off) Redeal(off)");
+    EXPECT_EQ(cards.RedealCount, 1);
+    EXPECT_EQ(cards.Points->text().toStdString(), "31");
+    EXPECT_EQ(Blocked(cards.Cards.CardLayout), kMoveLeft);
     cards.Close();
   });
 }

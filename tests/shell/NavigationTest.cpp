@@ -144,6 +144,29 @@ TEST(DateBook, TipsSwitch) {
   EXPECT_FALSE(form.TipsOn->isChecked());
 }
 
+// With tips off the player can still talk: Talk is enabled on the task's page and
+// disabled elsewhere as with tips on, also after a level end disabled it; only the tip
+// texts stay hidden.
+TEST(DateBook, TalkDoesNotDependOnTheTipsSwitch) {
+  TestGame test;
+  test.StartGame();
+  TForm1& form = test.Form();
+  form.TipsOn->trigger();
+  ASSERT_FALSE(form.TipsOn->isChecked());
+  form.Talk->setEnabled(false);  // as a level end leaves it
+  test.State().TaskTab = 9;
+  std::string seen;
+  for (int tab : {9, 2, 9, 0, 9}) {
+    form.Dates->setCurrentIndex(tab);
+    seen += std::to_string(tab) + (form.Talk->isEnabled() ? ":talk" : ":no") +
+            (form.Scores->isVisible() ? "+tip " : " ");
+  }
+  EXPECT_EQ(seen, "9:talk 2:no 9:talk 0:talk 9:talk ");
+  test.State().TaskTab = kAnyTab;
+  form.Dates->setCurrentIndex(3);
+  EXPECT_TRUE(form.Talk->isEnabled());
+}
+
 // With the card game off, the first cover click of a level marks its progress and the
 // card window goes straight to the task; a second click changes nothing more.
 TEST(DateBook, CoverClickWithTheCardGameOff) {

@@ -120,6 +120,28 @@ TEST(HighScoresWindow, LaterEntriesAndTheViewFromTheMenu) {
   EXPECT_EQ(test.platform.UnexpectedModals(), 0);
 }
 
+// Esc while the name field shows does nothing, so the final score cannot be thrown away
+// by a stray key; once the name is entered, Esc closes the window.
+TEST(HighScoresWindow, EscDoesNotEndTheNameEntry) {
+  TestGame test;
+  THighScores& window = test.game->HighScores();
+  test.platform.ExpectModal([&](QWidget&) {
+    QTest::keyClick(&window, Qt::Key_Escape);
+    QTest::keyClick(window.Edit1, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_TRUE(window.Edit1->isVisible());
+    QTest::keyClicks(window.Edit1, "Ida");
+    QTest::keyClick(window.Edit1, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    QTest::mouseClick(window.Button1, Qt::LeftButton);
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+  });
+  window.NewScore(321);
+  test.Form().ShowModalWindow(window);
+  EXPECT_EQ(FileText(test.data.UserFolder() / "HighScores"), "321\nIda\n" + Defaults(1));
+}
+
 // Viewing from the menu on a fresh program: the stored table and the Exit button only.
 TEST(HighScoresWindow, ViewFromTheMenuShowsTheStoredTable) {
   TestGame test;
@@ -138,6 +160,37 @@ TEST(HighScoresWindow, ViewFromTheMenuShowsTheStoredTable) {
   });
   test.Form().HighScore1->trigger();
   EXPECT_FALSE(window.isVisible());
+}
+
+// A "HighScores" file damaged part of the way is read as far as it is sound; before the
+// next entry rewrites it, it is kept once as "HighScores.bak" beside it, so the entries
+// after the damage are not lost. A sound file, short or whole, gets no copy.
+TEST(HighScoresWindow, ADamagedFileIsKeptOnceBeforeItIsRewritten) {
+  TestGame test;
+  THighScores& window = test.game->HighScores();
+  const auto file = test.data.UserFolder() / "HighScores";
+  const auto backup = test.data.UserFolder() / "HighScores.bak";
+  auto enter = [&](int score, const char* name) {
+    test.platform.ExpectModal([&](QWidget&) {
+      QTest::keyClicks(window.Edit1, name);
+      QTest::mouseClick(window.Button1, Qt::LeftButton);
+    });
+    window.NewScore(score);
+    test.Form().ShowModalWindow(window);
+  };
+
+  std::ofstream(file, std::ios::binary) << "7\nMia\n";
+  enter(5, "Ned");
+  EXPECT_FALSE(std::filesystem::exists(backup));
+
+  const std::string damaged = "300\nAnn\n200\nBen\nx90\nCid\n100\nDan\n";
+  std::ofstream(file, std::ios::binary) << damaged;
+  enter(250, "Eve");
+  EXPECT_EQ(FileText(backup), damaged);
+  EXPECT_EQ(FileText(file).substr(0, 24), "300\nAnn\n200\nBen\n250\nEve\n");
+  enter(260, "Fay");
+  EXPECT_EQ(FileText(backup), damaged);
+  EXPECT_TRUE(test.platform.Errors().empty());
 }
 
 // A high-score file that cannot be written is told to the player, and the entry still ends.

@@ -1,8 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
 #include <fstream>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "platform/GameError.h"
@@ -223,6 +230,83 @@ TEST(SavedGameFile, WriteFailureNamesTheFileAndKeepsTheOldOne) {
     ++files;
   }
   EXPECT_EQ(files, 1);
+}
+
+// The message of the GameError a call throws, or "accepted".
+template <class Call>
+std::string Refusal(Call call) {
+  try {
+    call();
+  } catch (const GameError& error) {
+    return error.what();
+  }
+  return "accepted";
+}
+
+// Saving writes through a symlink to the file it names and keeps the file's permissions;
+// a read-only file is refused and stays as it was; a named pipe, a device and a folder are
+// refused by Open and by Save before they are opened.
+TEST(SavedGameFile, SymlinksReadOnlyFilesAndThingsThatAreNotFiles) {
+  using std::filesystem::perms;
+  TempFolder folder;
+  const SavedGame older = HandMadeGame();
+  SavedGame newer = older;
+  newer.CurrentLevel = 12;
+  std::filesystem::create_directories(folder / "games");
+  const auto real = folder / "games" / "real.sav";
+  const auto link = folder / "linked.sav";
+  WriteSavedGame(real, older);
+  std::filesystem::create_symlink("games/real.sav", link);
+  std::filesystem::permissions(real, perms::owner_read | perms::owner_write);
+  WriteSavedGame(link, newer);
+  EXPECT_TRUE(std::filesystem::is_symlink(link));
+  EXPECT_EQ(ReadSavedGame(real), newer);
+  EXPECT_EQ(std::filesystem::status(real).permissions(), perms::owner_read | perms::owner_write);
+
+  const perms readOnly = perms::owner_read | perms::group_read | perms::others_read;
+  std::filesystem::permissions(real, readOnly);
+  for (const auto& file : {real, link}) {
+    EXPECT_EQ(Refusal([&] { WriteSavedGame(file, older); }),
+              "The game could not be saved in the file \"" + file.string() +
+                  "\": it is read-only. Any earlier file of that name is unchanged.");
+  }
+  EXPECT_EQ(ReadSavedGame(real), newer);
+  EXPECT_EQ(std::filesystem::status(real).permissions(), readOnly);
+
+  const auto pipe = folder / "pipe.sav";
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  // Should the pipe be opened after all, a writer comes and goes, so the test still ends.
+  std::atomic<bool> done = false;
+  std::thread writer([&] {
+    while (!done) {
+      const int end = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+      if (end >= 0) ::close(end);
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  });
+  struct Case {
+    std::filesystem::path file;
+    std::string reason;
+    bool save;  // also tried as the file of a save
+  };
+  const std::vector<Case> cases = {
+      {pipe, "it is a named pipe, not a file", true},
+      {"/dev/zero", "it is a device, not a file", false},
+      {folder / "games", "Is a directory", true},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ(Refusal([&] { ReadSavedGame(c.file); }), "The saved game \"" + c.file.string() +
+                                                           "\" could not be opened: " + c.reason +
+                                                           ". The game in progress is unchanged.");
+    if (!c.save) continue;
+    EXPECT_EQ(Refusal([&] { WriteSavedGame(c.file, newer); }),
+              "The game could not be saved in the file \"" + c.file.string() + "\": " + c.reason +
+                  ". Any earlier file of that name is unchanged.");
+  }
+  done = true;
+  writer.join();
+  EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
 }
 
 }  // namespace

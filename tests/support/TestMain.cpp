@@ -7,11 +7,12 @@
 
 #include <gtest/gtest.h>
 
-// The offscreen platform warns about every window it cannot size by hints; the warning
-// says nothing about the game and buries real failures in the output.
+// The offscreen platform warns about every window it cannot size by hints or raise; the
+// warnings say nothing about the game and bury real failures in the output.
 void QuietOffscreenWarnings(QtMsgType type, const QMessageLogContext& context,
                             const QString& message) {
   if (message.contains("does not support propagateSizeHints")) return;
+  if (message.contains("does not support raise()")) return;
   if (message.startsWith("QStandardPaths: XDG_RUNTIME_DIR")) return;
   qt_message_output(type, context, message);
 }

@@ -157,28 +157,31 @@ TEST(CloseUp, KeyLetterDecidesTheAnswer) {
   }
 }
 
-// Answered questions are greyed on their own topic's question menu, reached from the
-// topic menu; Back from a question's answers shows its menu without greying.
+// Answered questions are greyed on their own topic's question menu, however the menu is
+// reached: from the topic menu, or by Back from a question's answers; a greyed question
+// takes no answer, so none is credited twice.
 TEST(CloseUp, AnsweredQuestionsAreGreyedOnTheirTopicsMenu) {
   Conversation talk;
   AnswerMarks& marks = talk.test.State().AnsweredFlags;
   marks.SetMark(9, 4, 1);
   marks.SetMark(9, 6, 1);
   marks.SetMark(8, 0, 1);  // another speaker's mark greys nothing here
-  const std::string transcript = talk.Play({"next", "next", "next", "next", "next", "A", "back",
-                                            "B", "B", "A", "back", "back", "C", "A", "B", "back"});
+  const std::string transcript =
+      talk.Play({"next", "next", "next", "next", "next", "A", "back", "B", "B", "A", "back", "back",
+                 "C", "A", "B", "back", "A"});
   EXPECT_EQ(transcript.substr(transcript.find("A: ")),
             "A: L9 | A=L10 | B=L11 | C=L12 | Next >>:off << Back:on | next 13 stage 1\n"
             "back: L5 | A=L6 | B=L7 | C=L8 | Next >>:off << Back:on | next 9 stage 0\n"
             "B: L13 | A=L14 | B=(grey)L15 | C=L16 | Next >>:off << Back:on | next 17 stage 2\n"
             "B: L13 | A=L14 | B=(grey)L15 | C=L16 | Next >>:off << Back:on | next 17 stage 2\n"
             "A: L33 | A=L34 | B=L35 | C=L36 | Next >>:off << Back:on | next 37 stage 21\n"
-            "back: L13 | A=L14 | B=L15 | C=L16 | Next >>:off << Back:on | next 17 stage 2\n"
+            "back: L13 | A=L14 | B=(grey)L15 | C=L16 | Next >>:off << Back:on | next 17 stage 2\n"
             "back: L5 | A=L6 | B=L7 | C=L8 | Next >>:off << Back:on | next 9 stage 0\n"
             "C: L17 | A=(grey)L18 | B=L19 | C=L20 | Next >>:off << Back:on | next 21 stage 3\n"
             "A: L17 | A=(grey)L18 | B=L19 | C=L20 | Next >>:off << Back:on | next 21 stage 3\n"
             "B: L49 | A=L50 | B=L51 | C=L52 | Next >>:off << Back:on | next 53 stage 32\n"
-            "back: L17 | A=L18 | B=L19 | C=L20 | Next >>:off << Back:on | next 21 stage 3\n");
+            "back: L17 | A=(grey)L18 | B=L19 | C=L20 | Next >>:off << Back:on | next 21 stage 3\n"
+            "A: L17 | A=(grey)L18 | B=L19 | C=L20 | Next >>:off << Back:on | next 21 stage 3\n");
 }
 
 // A missing dialogue file gives empty speech and links; an answer is then wrong.
