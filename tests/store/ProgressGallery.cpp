@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   HighScoreTable hallOfFame;
   hallOfFame.Set(0, tables[1].PointsTotal(), "Mara_Lee");
   hallOfFame.Set(1, tables[0].PointsTotal(), "Mara");
-  WriteHighScoresFile(folder / "HighScores", hallOfFame);
+  WriteHighScoresFile(folder / "HighScores", hallOfFame, false);
 
   for (const ScreenSize screen :
        {ScreenSize{640, 480}, ScreenSize{1024, 768}, ScreenSize{1920, 1080}}) {

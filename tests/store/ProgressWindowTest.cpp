@@ -51,7 +51,7 @@ TEST(ProgressWindow, ShowsTheLatestGameAndSavesAReportOfEveryQuestion) {
   HighScoreTable hallOfFame;
   hallOfFame.Set(0, 9999, "Tom");
   hallOfFame.Set(1, tables[1].PointsTotal(), "Mara_Lee");
-  ASSERT_FALSE(WriteHighScoresFile(folder.Path() / "HighScores", hallOfFame));
+  ASSERT_FALSE(WriteHighScoresFile(folder.Path() / "HighScores", hallOfFame, false));
 
   FakePlatform platform;
   TProgress window(platform, folder.Path(), nullptr);
