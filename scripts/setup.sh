@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libjpeg-dev libsdl2-dev libgtest-dev
+  qt6-speech-dev qt6-speech-flite-plugin
+  qt6-declarative-dev  # only for its CMake files, which Debian's Qt TextToSpeech package needs
   fonts-liberation
   espeak-ng
   "$@"

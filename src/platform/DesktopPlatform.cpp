@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QTextBrowser>
 #include <QThread>
 #include <QVBoxLayout>
@@ -162,6 +163,41 @@ void DesktopPlatform::ShowHelp(QWidget& owner, const std::filesystem::path& file
   if (helpWindow_ && helpWindow_->parentWidget() != mainWindow) delete helpWindow_;
   if (!helpWindow_) helpWindow_ = new HelpWindow(*mainWindow);
   static_cast<HelpWindow*>(helpWindow_.data())->ShowPage(file, QString::fromUtf8(source.readAll()));
+}
+
+namespace {
+
+QSettings PlayerSettings() {
+  return QSettings(QSettings::IniFormat, QSettings::UserScope, "quenna2", "quenna2");
+}
+
+}  // namespace
+
+std::optional<std::string> DesktopPlatform::ReadSetting(const std::string& key) {
+  const QSettings settings = PlayerSettings();
+  // A file that cannot be read gives nothing, never half of it.
+  if (settings.status() != QSettings::NoError) return std::nullopt;
+  const QVariant value = settings.value(QString::fromStdString(key));
+  if (!value.isValid()) return std::nullopt;
+  return value.toString().toStdString();
+}
+
+void DesktopPlatform::WriteSetting(const std::string& key, const std::string& value) {
+  QSettings settings = PlayerSettings();
+  settings.setValue(QString::fromStdString(key), QString::fromStdString(value));
+  settings.sync();
+}
+
+void DesktopPlatform::Say(const std::string& text) {
+  speech_.Say(QString::fromStdString(text));
+}
+
+void DesktopPlatform::StopSaying() {
+  speech_.Stop();
+}
+
+std::string DesktopPlatform::SpeechProblem() {
+  return speech_.Problem();
 }
 
 }  // namespace quenna

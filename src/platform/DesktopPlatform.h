@@ -2,6 +2,7 @@
 
 #include <QPointer>
 
+#include "platform/DesktopSpeech.h"
 #include "platform/Platform.h"
 #include "platform/SdlSound.h"
 
@@ -9,7 +10,8 @@ class QDialog;
 
 namespace quenna {
 
-// The real services: the system clock, Qt's event loop and dialogs, SDL sound.
+// The real services: the system clock, Qt's event loop and dialogs, SDL sound, Qt's
+// settings and text-to-speech.
 class DesktopPlatform : public Platform {
  public:
   DesktopPlatform();
@@ -30,9 +32,16 @@ class DesktopPlatform : public Platform {
   std::optional<std::filesystem::path> SaveFileName(const FileDialogOptions& options) override;
   void PlaySound(const std::filesystem::path& file, int flags) override;
   void ShowHelp(QWidget& owner, const std::filesystem::path& file) override;
+  // Settings are an INI file, ~/.config/quenna2/quenna2.ini.
+  std::optional<std::string> ReadSetting(const std::string& key) override;
+  void WriteSetting(const std::string& key, const std::string& value) override;
+  void Say(const std::string& text) override;
+  void StopSaying() override;
+  std::string SpeechProblem() override;
 
  private:
   SdlSound sound_;
+  DesktopSpeech speech_;
   std::optional<ScreenSize> window_;
   // The help window is owned by the window it was opened for; this only finds it again.
   QPointer<QDialog> helpWindow_;

@@ -90,4 +90,26 @@ void FakePlatform::ShowHelp(QWidget& /*owner*/, const std::filesystem::path& fil
   helpRequests_.push_back(file);
 }
 
+std::optional<std::string> FakePlatform::ReadSetting(const std::string& key) {
+  const auto found = settings_.find(key);
+  if (found == settings_.end()) return std::nullopt;
+  return found->second;
+}
+
+void FakePlatform::WriteSetting(const std::string& key, const std::string& value) {
+  settings_[key] = value;
+}
+
+void FakePlatform::Say(const std::string& text) {
+  if (speechProblem_.empty()) said_.push_back(text);
+}
+
+void FakePlatform::StopSaying() {
+  if (speechProblem_.empty()) said_.emplace_back();
+}
+
+std::string FakePlatform::SpeechProblem() {
+  return speechProblem_;
+}
+
 }  // namespace quenna

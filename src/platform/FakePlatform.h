@@ -2,6 +2,8 @@
 
 #include <deque>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -54,6 +56,15 @@ class FakePlatform : public Platform {
   const std::vector<std::filesystem::path>& HelpRequests() const { return helpRequests_; }
   int ProcessMessagesCalls() const { return processMessagesCalls_; }
 
+  // Settings live in memory, so a second game made with the same platform finds them
+  // again, as a restarted program would.
+  const std::map<std::string, std::string>& Settings() const { return settings_; }
+  void ClearSettings() { settings_.clear(); }
+  // What was read aloud, in order; a stop is recorded as an empty text.
+  const std::vector<std::string>& Said() const { return said_; }
+  void ClearSaid() { said_.clear(); }
+  void SetSpeechProblem(std::string problem) { speechProblem_ = std::move(problem); }
+
   std::int64_t NowSeconds() override;
   void Pause(int milliseconds) override;
   void ProcessMessages() override;
@@ -64,6 +75,11 @@ class FakePlatform : public Platform {
   std::optional<std::filesystem::path> SaveFileName(const FileDialogOptions& options) override;
   void PlaySound(const std::filesystem::path& file, int flags) override;
   void ShowHelp(QWidget& owner, const std::filesystem::path& file) override;
+  std::optional<std::string> ReadSetting(const std::string& key) override;
+  void WriteSetting(const std::string& key, const std::string& value) override;
+  void Say(const std::string& text) override;
+  void StopSaying() override;
+  std::string SpeechProblem() override;
 
  private:
   std::optional<std::filesystem::path> NextFileAnswer(const FileDialogOptions& options);
@@ -81,6 +97,9 @@ class FakePlatform : public Platform {
   std::vector<PlayedSound> sounds_;
   std::vector<std::filesystem::path> helpRequests_;
   int processMessagesCalls_ = 0;
+  std::map<std::string, std::string> settings_;
+  std::vector<std::string> said_;
+  std::string speechProblem_;
 };
 
 }  // namespace quenna

@@ -61,6 +61,19 @@ class Platform {
   // Plays a WAV file. An empty name stops the sound playing. With kSoundAsync the call
   // returns at once, otherwise when the sound is over. A new sound replaces the old one.
   virtual void PlaySound(const std::filesystem::path& file, int flags) = 0;
+  // Settings that last from one run to the next, as text by key ("options/music").
+  // Nothing when the key was never written or the settings file cannot be read; the
+  // caller then keeps its default.
+  virtual std::optional<std::string> ReadSetting(const std::string& key) = 0;
+  virtual void WriteSetting(const std::string& key, const std::string& value) = 0;
+
+  // Read-aloud. Say starts speaking a text at once, cutting off what was being said;
+  // neither call ever waits for the speech.
+  virtual void Say(const std::string& text) = 0;
+  virtual void StopSaying() = 0;
+  // Why nothing can be read aloud here, for the player ("" when speech works).
+  virtual std::string SpeechProblem() = 0;
+
   // Opens the help file at its contents, in a window that belongs to the owner's window:
   // it closes with it.
   virtual void ShowHelp(QWidget& owner, const std::filesystem::path& file) = 0;
