@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libjpeg-dev libsdl2-dev libgtest-dev
   fonts-liberation
   espeak-ng
+  clang-format
   "$@"
 )
 
