@@ -1,6 +1,6 @@
 // Shows the card window in the states a player meets and photographs the screen after
 // each, for looking at the pictures and the layout. Run it on a display (Xvfb):
-//   xvfb-run -a -s "-screen 0 1024x768x24" build/tests/cards_screens <folder>
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/tools/cards_screens <folder>
 // Each state is saved twice: the whole screen (with /usr/bin/import when present) and
 // the window alone.
 #include <QApplication>
