@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "cards/CardCoach.h"
+#include "core/GameFiles.h"
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
 #include "media/Cursors.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kClientWidth = 633;
 constexpr int kClientHeight = 422;
-constexpr const char* kHeroPicture = "closeups//ornhd1x1.jpg";
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
@@ -349,7 +349,7 @@ void TPlayCards::ShowSpeechView() {
   DealCards->hide();
   Redeal->hide();
   HintBtn->hide();
-  OrnPic->LoadFromFile(context_.data.Resolve(kHeroPicture));
+  OrnPic->LoadFromFile(context_.data.Resolve(kHeroPortrait));
   OrnPic->setGeometry(0, 0, kClientWidth, OrnPic->Picture().height());
   Image1->hide();
   OrnPic->show();

@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "cards/TPlayCards.h"
+#include "core/GameFiles.h"
 #include "core/RunHandler.h"
 #include "core/ScreenFraction.h"
 #include "core/WidgetStyle.h"
@@ -23,10 +24,6 @@ namespace quenna {
 namespace {
 
 constexpr const char* kTitle = "Quenna 2: Orn Hollin Adventure";
-constexpr const char* kTitlePicture = "quenna.jpg";
-constexpr const char* kHeroPortrait = "closeups//ornhd1x1.jpg";
-constexpr const char* kVirtueChart = "virtues.jpg";
-constexpr const char* kHelpFile = "ORNH.HLP";
 
 // The scene frame: a lowered bevel 3 pixels wide inside a 6-pixel border.
 constexpr int kMainPanelInset = 3 + 6;
@@ -300,12 +297,12 @@ void TForm1::BuildMenu() {
 void TForm1::FormCreate() {
   // The cursors are the program's own pictures (media/Cursors), made when first used.
   context_.platform.ProcessMessages();
-  Playit(Music::kTheme, kSoundAsync);
+  Playit(kThemeSound, kSoundAsync);
   ChangeCursor(kHandMode);
   Image2->LoadFromFile(context_.data.Resolve(kTitlePicture));
   HighScore1->setVisible(true);
   Narrator->LoadFromFile(context_.data.Resolve(kHeroPortrait));
-  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChart));
+  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
   StartupLayout();
 }
 
@@ -558,7 +555,7 @@ void TForm1::MusicONClick() {
   MusicON->setChecked(true);
   MusicOFF->setChecked(false);
   context_.music.SetMusicOn(true);
-  Playit(Music::kTheme, kSoundAsync);
+  Playit(kThemeSound, kSoundAsync);
 }
 
 void TForm1::MusicOFFClick() {

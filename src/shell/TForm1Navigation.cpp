@@ -1,5 +1,6 @@
 // Moving through the date book and from level to level.
 #include "cards/TPlayCards.h"
+#include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
 #include "shell/Game.h"
@@ -96,7 +97,7 @@ void TForm1::LevelEnd() {
 
 void TForm1::GameEnd() {
   Scores->setText("Congratulations on completing the game!");
-  Playit(Music::kTheme, kSoundAsync);
+  Playit(kThemeSound, kSoundAsync);
   context_.platform.ProcessMessages();
   context_.platform.Pause(500);
   game_.Intro().SetUpEnd();
@@ -104,7 +105,7 @@ void TForm1::GameEnd() {
   ShowModalWindow(game_.Intro());
   game_.HighScores().NewScore(state_.TotalScore);
   ShowModalWindow(game_.HighScores());
-  Image2->LoadFromFile(context_.data.Resolve("quenna.jpg"));
+  Image2->LoadFromFile(context_.data.Resolve(kTitlePicture));
   context_.platform.ProcessMessages();
   context_.platform.Pause(1000);
   state_.GameStarted = false;
@@ -158,7 +159,7 @@ void TForm1::New1Click() {
   NewRoom(kCoverTab);
   SelectTab(kCoverTab);
   ResetScore(1);
-  Virtues->LoadFromFile(context_.data.Resolve("virtues.jpg"));
+  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
 }
 
 void TForm1::CardsOffClick() {

@@ -1,5 +1,6 @@
 // Saved games and the question before quitting.
 #include "cards/TPlayCards.h"
+#include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
@@ -69,7 +70,7 @@ void TForm1::Open1Click() {
   cards.DealCount = 99;
   cards.CardRoundDone = saved.CardRoundDone;
   state_.TaskVirtue = saved.TaskVirtue;
-  Virtues->LoadFromFile(context_.data.Resolve("virtues.jpg"));
+  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
   state_.VirtuesChanged = true;
   VirtueOn();
 }

@@ -1,6 +1,7 @@
 // Conversations with the people of the date book, and the scoring of their answers.
 #include <QPainter>
 
+#include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "media/PictureLoader.h"
 #include "shell/Game.h"
@@ -103,7 +104,7 @@ void TForm1::ExtraPoints() {
     TextBuffer = "Congratulations on completing the level.  No bonus points were earned.";
     return;
   }
-  Playit(Music::kBonus, kSoundAsync);
+  Playit(kBonusSound, kSoundAsync);
   TextBuffer = "Congratulations! This question earned bonus points for ";
   state_.TaskVirtue -= kBonusEarned;
   SetVirtue();
@@ -119,7 +120,7 @@ void TForm1::VirtueOn() {
   if (!state_.VirtuesChanged) return;
   state_.VirtuesChanged = false;
   const auto totals = VirtueTotals(state_.LevelTable);
-  const QImage gold = LoadPicture(context_.data.Resolve("gold.jpg"));
+  const QImage gold = LoadPicture(context_.data.Resolve(kGoldBarPicture));
   {
     // The bars go on top of what the chart shows; only reloading the chart clears them.
     QPainter painter(&Virtues->Canvas());
