@@ -54,6 +54,8 @@ class TForm1 : public QMainWindow, public MainForm {
   void NextLevel();
   void ResetScore(int row) override;
   void UpdateScores();
+  // Refreshes the level list, which recomputes TotalScore, and shows the total.
+  void RefreshTotal();
   void ChangeCursor(int mode);
 
   // Title screen, date book and the right-hand panel.

@@ -5,6 +5,7 @@
 #include "media/Cursors.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
+#include "store/ScoreLine.h"
 #include "store/TOption1.h"
 
 namespace quenna {
@@ -19,8 +20,7 @@ void TForm1::UpdateLevels(std::int8_t column1, std::int8_t amount1, std::int8_t 
   table.Add(row, column3, amount3);
   table.Add(row, column4, amount4);
   table.Add(row, LevelTable::kProgressColumn, 1);
-  game_.Option1().ReadData(table, 56);
-  SLabel->setText(QString::number(state_.TotalScore));
+  RefreshTotal();
 }
 
 void TForm1::NextLevel() {
@@ -32,17 +32,20 @@ void TForm1::ResetScore(int row) {
   state_.LevelTable.ClearPoints(row);
   NextLevel();
   Level->setText(QString::number(state_.CurrentLevel));
-  game_.Option1().ReadData(state_.LevelTable, 56);
   game_.PlayCards().DealCount = 99;
   game_.PlayCards().CardRoundDone = 0;
-  SLabel->setText(QString::number(state_.TotalScore));
+  RefreshTotal();
 }
 
 void TForm1::UpdateScores() {
   Level->setText(QString::number(state_.CurrentLevel));
-  game_.Option1().ReadData(state_.LevelTable, 56);
-  SLabel->setText(QString::number(state_.TotalScore));
+  RefreshTotal();
   state_.VirtuesChanged = true;
+}
+
+void TForm1::RefreshTotal() {
+  game_.Option1().ReadData(state_.LevelTable, kLevelListLines);
+  SLabel->setText(QString::number(state_.TotalScore));
 }
 
 void TForm1::ChangeCursor(int mode) {

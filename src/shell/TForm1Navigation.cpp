@@ -5,6 +5,7 @@
 #include "media/Cursors.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
+#include "store/ScoreLine.h"
 #include "store/THighScores.h"
 #include "store/TOption1.h"
 #include "store/TSaveFirst.h"
@@ -175,7 +176,7 @@ void TForm1::CardsOnClick() {
 }
 
 void TForm1::Score1Click() {
-  game_.Option1().ReadData(state_.LevelTable, 56);
+  game_.Option1().ReadData(state_.LevelTable, kLevelListLines);
   ShowModalWindow(game_.Option1());
 }
 

@@ -95,8 +95,7 @@ void TForm1::GetPoints(std::int8_t virtue) {
   if (virtue != state_.TaskVirtue) return;
   state_.TaskVirtue += kBonusEarned;
   state_.LevelTable.Add(state_.CurrentLevel - 1, virtue - 1, kBonusPoints);
-  game_.Option1().ReadData(state_.LevelTable, 56);
-  SLabel->setText(QString::number(state_.TotalScore));
+  RefreshTotal();
 }
 
 void TForm1::ExtraPoints() {
