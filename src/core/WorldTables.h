@@ -57,8 +57,12 @@ constexpr std::string_view VirtueName(int virtue) {
 
 // The task's virtue carries 100 more once an answer has shown it and the bonus is due;
 // the virtue itself is what remains without that mark.
+inline constexpr int kBonusMark = 100;
+constexpr bool BonusDue(int taskVirtue) {
+  return taskVirtue >= kBonusMark;
+}
 constexpr int SoughtVirtue(int taskVirtue) {
-  return taskVirtue >= 100 ? taskVirtue - 100 : taskVirtue;
+  return BonusDue(taskVirtue) ? taskVirtue - kBonusMark : taskVirtue;
 }
 
 // Data files, card faces and the level list write a virtue as one character:

@@ -446,8 +446,7 @@ void TForm1::Tips(int mode) {
     TextBuffer =
         "You may talk to a character on this screen.  Look or read about the scene to help you "
         "answer questions.  You are seeking the virtue of ";
-    // After an answer has earned the bonus the value carries 100 more; name the virtue.
-    TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
+    SetVirtue();
     Scores->setText(QString::fromStdString(TextBuffer));
   }
   Narrator->show();

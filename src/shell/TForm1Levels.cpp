@@ -13,13 +13,9 @@ namespace quenna {
 void TForm1::UpdateLevels(std::int8_t column1, std::int8_t amount1, std::int8_t column2,
                           std::int8_t amount2, std::int8_t column3, std::int8_t amount3,
                           std::int8_t column4, std::int8_t amount4) {
-  const int row = state_.CurrentLevel - 1;
-  LevelTable& table = state_.LevelTable;
-  table.Add(row, column1, amount1);
-  table.Add(row, column2, amount2);
-  table.Add(row, column3, amount3);
-  table.Add(row, column4, amount4);
-  table.Add(row, LevelTable::kProgressColumn, 1);
+  state_.LevelTable.Record(
+      state_.CurrentLevel - 1,
+      {{{column1, amount1}, {column2, amount2}, {column3, amount3}, {column4, amount4}}});
   RefreshTotal();
 }
 

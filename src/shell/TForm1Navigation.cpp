@@ -10,12 +10,11 @@
 #include "store/TOption1.h"
 #include "store/TSaveFirst.h"
 #include "story/TIntro.h"
+#include "talk/AnswerScoring.h"
 
 namespace quenna {
 namespace {
 constexpr const char* kCoverHint = "Click on the book for playing cards";
-constexpr const char* kNextLevelInvitation =
-    "  Now please click on the cover to achieve the next level.";
 }  // namespace
 
 void TForm1::DatesChange() {

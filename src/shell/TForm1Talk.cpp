@@ -6,8 +6,7 @@
 #include "media/PictureLoader.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
-#include "store/TOption1.h"
-#include "talk/Dialogue.h"
+#include "talk/AnswerScoring.h"
 #include "talk/Roster.h"
 #include "talk/TCloseUp.h"
 #include "talk/VirtueChart.h"
@@ -15,10 +14,6 @@
 namespace quenna {
 namespace {
 
-constexpr int kPointsPerVirtue = 4;
-constexpr int kBonusPoints = 20;
-// Added to TaskVirtue once the level's bonus is earned, taken off again by the level end.
-constexpr int kBonusEarned = 100;
 constexpr int kMeetingPause = 1000;
 
 // Keeps a window disabled for as long as it lives, and enables it again however the
@@ -77,40 +72,27 @@ void TForm1::FreeAnswers() {
 
 void TForm1::CreditAnswer(int question, const std::string& virtueDigits) {
   MarkAnswers(static_cast<std::int8_t>(question));
-  const auto virtues = CreditedVirtues(virtueDigits);
-  // An unknown digit credits nothing: its column gets 0 points.
-  std::array<std::int8_t, dialogue::kVirtuesPerQuestion> columns{};
-  std::array<std::int8_t, dialogue::kVirtuesPerQuestion> amounts{};
-  for (std::size_t i = 0; i < virtues.size(); ++i) {
-    if (virtues[i] == 0) continue;
-    GetPoints(static_cast<std::int8_t>(virtues[i]));
-    columns[i] = static_cast<std::int8_t>(virtues[i] - 1);
-    amounts[i] = kPointsPerVirtue;
-  }
-  UpdateLevels(columns[0], amounts[0], columns[1], amounts[1], columns[2], amounts[2], columns[3],
-               amounts[3]);
+  state_.TaskVirtue =
+      ScoreAnswer(state_.LevelTable, state_.CurrentLevel, state_.TaskVirtue, virtueDigits)
+          .taskVirtue;
+  RefreshTotal();
 }
 
 void TForm1::GetPoints(std::int8_t virtue) {
-  if (virtue != state_.TaskVirtue) return;
-  state_.TaskVirtue += kBonusEarned;
-  state_.LevelTable.Add(state_.CurrentLevel - 1, virtue - 1, kBonusPoints);
+  state_.TaskVirtue = CheckBonus(state_.LevelTable, state_.CurrentLevel, state_.TaskVirtue, virtue);
   RefreshTotal();
 }
 
 void TForm1::ExtraPoints() {
-  if (state_.TaskVirtue < kBonusEarned) {
-    TextBuffer = "Congratulations on completing the level.  No bonus points were earned.";
-    return;
-  }
+  TextBuffer = LevelEndText(state_.TaskVirtue);
+  if (!BonusDue(state_.TaskVirtue)) return;
   Playit(kBonusSound, kSoundAsync);
-  TextBuffer = "Congratulations! This question earned bonus points for ";
-  state_.TaskVirtue -= kBonusEarned;
-  SetVirtue();
+  state_.TaskVirtue = SoughtVirtue(state_.TaskVirtue);
 }
 
 void TForm1::SetVirtue() {
-  TextBuffer += VirtueName(state_.TaskVirtue);
+  // After an answer has earned the bonus the value carries the mark; name the virtue.
+  TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
 }
 
 void TForm1::VirtueOn() {
