@@ -21,15 +21,14 @@ void TForm1::UpdateLevels(std::int8_t column1, std::int8_t amount1, std::int8_t 
 
 void TForm1::NextLevel() {
   state_.CurrentLevel = state_.LevelTable.FirstOpenLevel();
-  game_.PlayCards().CardRoundsDone = state_.CurrentLevel - 1;
+  game_.PlayCards().Round.ReachLevel(state_.CurrentLevel);
 }
 
 void TForm1::ResetScore(int row) {
   state_.LevelTable.ClearPoints(row);
   NextLevel();
   Level->setText(QString::number(state_.CurrentLevel));
-  game_.PlayCards().DealCount = 99;
-  game_.PlayCards().CardRoundDone = 0;
+  game_.PlayCards().Round.NewLevel();
   RefreshTotal();
 }
 

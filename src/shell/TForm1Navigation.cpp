@@ -64,13 +64,7 @@ void TForm1::DateCaption() {
 void TForm1::CoverClick() {
   ClearRight(1);
   TPlayCards& cards = game_.PlayCards();
-  if (state_.CardsDisabled == 1 && cards.CardRoundDone == 0) {
-    // With the card game off the level's progress is marked as if the game was won,
-    // and the card window goes straight to the task.
-    state_.LevelTable.Set(state_.CurrentLevel - 1, LevelTable::kProgressColumn, 3);
-    cards.CardRoundsDone += 1;
-    cards.CardRoundDone = 1;
-  }
+  if (state_.CardsDisabled == 1) SkipCardGame(cards.Round, state_.LevelTable, state_.CurrentLevel);
   ShowModalWindow(cards);
 }
 
@@ -87,8 +81,7 @@ void TForm1::LevelEnd() {
   state_.TaskVirtue = 0;
   Scores->setText(QString::fromStdString(TextBuffer));
   Scores->show();
-  game_.PlayCards().DealCount = 99;
-  game_.PlayCards().CardRoundDone = 0;
+  game_.PlayCards().Round.NewLevel();
   NextLevel();
   UpdateScores();
   ChangeCursor(kHandMode);
@@ -139,7 +132,7 @@ void TForm1::Introduction1Click() {
 void TForm1::New1Click() {
   int progress = state_.LevelTable.SumOfAllValues();
   // A dealt card game counts as progress worth keeping, even without points.
-  if (progress == 0 && game_.PlayCards().TableNotDealt == 0) progress = 1;
+  if (progress == 0 && game_.PlayCards().Round.Dealt()) progress = 1;
   if (progress == 0) {
     state_.CurrentLevel = 1;
     Initialize(true);

@@ -19,8 +19,8 @@ void TForm1::SaveAs1Click() {
   SavedGame saved;
   saved.LevelTable = state_.LevelTable;
   saved.CurrentLevel = LowByte(state_.CurrentLevel);
-  saved.CardRoundsDone = LowByte(cards.CardRoundsDone);
-  saved.CardRoundDone = LowByte(cards.CardRoundDone);
+  saved.CardRoundsDone = LowByte(cards.Round.CardRoundsDone);
+  saved.CardRoundDone = LowByte(cards.Round.CardRoundDone);
   saved.TaskTab = LowByte(state_.TaskTab);
   saved.TaskVirtue = LowByte(state_.TaskVirtue);
   saved.AnsweredFlags = state_.AnsweredFlags.SavedBytes();
@@ -65,10 +65,8 @@ void TForm1::Open1Click() {
   if (state_.CurrentTab == state_.TaskTab) Talk->setEnabled(true);
   if (state_.CurrentTab != kCoverTab && state_.TaskTab == kAnyTab) Talk->setEnabled(true);
   Level->setText(QString::number(state_.CurrentLevel));
-  cards.CardRoundsDone = saved.CardRoundsDone;
+  cards.Round.Restore(saved.CardRoundsDone, saved.CardRoundDone);
   UpdateScores();
-  cards.DealCount = 99;
-  cards.CardRoundDone = saved.CardRoundDone;
   state_.TaskVirtue = saved.TaskVirtue;
   Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
   state_.VirtuesChanged = true;
