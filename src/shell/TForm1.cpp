@@ -15,6 +15,7 @@
 #include "core/WidgetStyle.h"
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
+#include "scene/SceneClicks.h"
 #include "shell/AboutPicture.h"
 #include "shell/Game.h"
 #include "shell/GameIcon.h"
@@ -408,8 +409,7 @@ void TForm1::Initialize(bool keepTab) {
   Image2->setEnabled(true);
   Tips(kCoverTip);
   NewRoom(keepTab ? state_.CurrentTab : kCoverTab);
-  CellSize = Image2->height() / 20;
-  if (ScreenHeight == 600) CellSize = 30;
+  CellSize = CellSizeFor(Image2->height(), ScreenHeight);
   Image2->show();
   state_.TaskDone = 0;
   state_.GameStarted = true;

@@ -34,9 +34,7 @@ class DisabledWhile {
 void TForm1::Talks(int cell) {
   Speaker = state_.CurrentTab;
   if (!MayTalkOn(state_.TaskTab, state_.CurrentTab)) return;
-  // A cell beyond the grid (a picture wider than the grid) has nobody there.
-  if (cell < 0 || cell >= kGridCells) return;
-  const RosterRow* person = FindRosterRow(state_.CurrentTab, Grid[static_cast<std::size_t>(cell)]);
+  const RosterRow* person = PersonAt(state_.CurrentTab, Grid, cell);
   if (person == nullptr) return;
   Speaker = person->speaker;
   Meets(std::string(person->picture), std::string(person->dialogue));
