@@ -5,6 +5,7 @@
 #include "shell/Game.h"
 #include "shell/TForm1.h"
 #include "store/SavedGameFile.h"
+#include "store/SavedGameState.h"
 #include "store/TReminder.h"
 
 namespace quenna {
@@ -15,16 +16,7 @@ constexpr const char* kSavedGamesFilter = "Saved games|*.sav";
 }  // namespace
 
 void TForm1::SaveAs1Click() {
-  TPlayCards& cards = game_.PlayCards();
-  SavedGame saved;
-  saved.LevelTable = state_.LevelTable;
-  saved.CurrentLevel = LowByte(state_.CurrentLevel);
-  saved.CardRoundsDone = LowByte(cards.Round.CardRoundsDone);
-  saved.CardRoundDone = LowByte(cards.Round.CardRoundDone);
-  saved.TaskTab = LowByte(state_.TaskTab);
-  saved.TaskVirtue = LowByte(state_.TaskVirtue);
-  saved.AnsweredFlags = state_.AnsweredFlags.SavedBytes();
-
+  const SavedGame saved = GatherSavedGame(state_, game_.PlayCards().Round);
   SaveDialog.title = "Save Game";
   SaveDialog.filter = kSavedGamesFilter;
   SaveDialog.defaultExtension = ".SAV";
@@ -55,21 +47,10 @@ void TForm1::Open1Click() {
   if (!file) return;
 
   // Checked whole before anything changes: a bad file leaves the game as it was.
-  const SavedGame saved = ReadSavedGame(*file);
-
-  TPlayCards& cards = game_.PlayCards();
-  state_.LevelTable = saved.LevelTable;
-  state_.AnsweredFlags.LoadSavedBytes(saved.AnsweredFlags);
-  state_.CurrentLevel = saved.CurrentLevel;
-  state_.TaskTab = saved.TaskTab;
-  if (state_.CurrentTab == state_.TaskTab) Talk->setEnabled(true);
-  if (state_.CurrentTab != kCoverTab && state_.TaskTab == kAnyTab) Talk->setEnabled(true);
-  Level->setText(QString::number(state_.CurrentLevel));
-  cards.Round.Restore(saved.CardRoundsDone, saved.CardRoundDone);
+  ApplySavedGame(ReadSavedGame(*file), state_, game_.PlayCards().Round);
+  if (TalkAfterOpen(state_.CurrentTab, state_.TaskTab)) Talk->setEnabled(true);
   UpdateScores();
-  state_.TaskVirtue = saved.TaskVirtue;
   Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
-  state_.VirtuesChanged = true;
   VirtueOn();
 }
 
