@@ -1,12 +1,6 @@
 #pragma once
 
-#include <QAction>
-#include <QFrame>
-#include <QLabel>
 #include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabBar>
 
 #include <cstdint>
 #include <functional>
@@ -14,11 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ClickableLabel.h"
 #include "core/GameContext.h"
 #include "core/MainForm.h"
-#include "media/PictureBox.h"
 #include "scene/SceneFiles.h"
+#include "shell/MainWindowDesign.h"
 
 namespace quenna {
 
@@ -30,7 +23,7 @@ enum TipMode : int { kCoverTip = 1, kNoTalkTip = 2, kTalkTip = 3 };
 // The main window: the title screen, then the date book with its scene picture and the
 // black right-hand panel. It owns the game state (through the game object) and is the
 // window through which every other window reaches it.
-class TForm1 : public QMainWindow, public MainForm {
+class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   Q_OBJECT
 
  public:
@@ -126,52 +119,6 @@ class TForm1 : public QMainWindow, public MainForm {
   // Shows another window of the game modally; the main window is active again after.
   void ShowModalWindow(QWidget& window);
 
-  // Controls, named as the window has always named them.
-  QLabel* phlabel = nullptr;
-  QLabel* phlabel2 = nullptr;
-  QTabBar* Dates = nullptr;
-  QFrame* TopPanel = nullptr;
-  QFrame* MainPanel = nullptr;
-  PictureBox* Image2 = nullptr;
-  QFrame* RightPanel = nullptr;
-  PictureBox* Narrator = nullptr;
-  PictureBox* Virtues = nullptr;
-  QLabel* Narrate1 = nullptr;
-  ClickableLabel* text1 = nullptr;
-  QLabel* Scores = nullptr;
-  QPlainTextEdit* Narr2 = nullptr;
-  QFrame* ControlPanel = nullptr;
-  QPushButton* Look = nullptr;
-  QPushButton* Talk = nullptr;
-  QPushButton* Read1 = nullptr;
-  QPushButton* VButton = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Level = nullptr;
-  QLabel* SLabel = nullptr;
-  QPushButton* Startgame = nullptr;
-  QPushButton* Intro1 = nullptr;
-  QFrame* About = nullptr;
-  PictureBox* Image1 = nullptr;
-
-  // Menu items.
-  QAction* Introduction1 = nullptr;
-  QAction* New1 = nullptr;
-  QAction* Open1 = nullptr;
-  QAction* SaveAs1 = nullptr;
-  QAction* Exit1 = nullptr;
-  QAction* CardsOff = nullptr;
-  QAction* CardsOn = nullptr;
-  QAction* MusicOFF = nullptr;
-  QAction* MusicON = nullptr;
-  QAction* Score1 = nullptr;
-  QAction* Contents1 = nullptr;
-  QAction* SearchforHelpOn1 = nullptr;
-  QAction* HowtoUseHelp1 = nullptr;
-  QAction* About1 = nullptr;
-  QAction* TipsOn = nullptr;
-  QAction* HighScore1 = nullptr;
-
   // The screen the layout was made for, read once at start-up.
   int ScreenHeight = 0;
   int ScreenWidth = 0;
@@ -194,8 +141,8 @@ class TForm1 : public QMainWindow, public MainForm {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void BuildControls();
-  void BuildMenu();
+  // Connects the controls and the menu to their handlers, each behind the error guard.
+  void ConnectControls();
   // Connects a widget signal to a handler, behind the error guard.
   void Guarded(const std::function<void()>& handler);
   // Selects a tab of the date book without running DatesChange.
