@@ -6,18 +6,16 @@
 #include <QIcon>
 #include <QPixmap>
 
-#include <algorithm>
-
 #include "cards/TPlayCards.h"
 #include "core/GameFiles.h"
 #include "core/RunHandler.h"
-#include "core/ScreenFraction.h"
 #include "core/WidgetStyle.h"
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
 #include "scene/SceneClicks.h"
 #include "shell/Game.h"
 #include "shell/GameIcon.h"
+#include "shell/MainWindowRules.h"
 #include "store/TReminder.h"
 
 namespace quenna {
@@ -107,17 +105,10 @@ void TForm1::StartupLayout() {
 
 void TForm1::FormActivate() {
   if (TitleDone != 0) return;
-  const int H = ScreenHeight;
-  int x = ScreenFraction(H, 0.5);
-  // The step is kept as a signed byte, as it always was; on screens where that byte
-  // would not be positive (below 20 or from 2560 lines up) the true step, at least 1,
-  // is taken so that the labels always arrive.
-  int step = static_cast<std::int8_t>(ScreenFraction(H, 0.05));
-  if (step <= 0) step = std::max(1, ScreenFraction(H, 0.05));
-  while (ScreenWidth - phlabel->width() > x) {
+  const int step = TitleSlideStep(ScreenHeight);
+  for (int x = TitleSlideStart(ScreenHeight); ScreenWidth - phlabel->width() > x; x += step) {
     phlabel->move(x, phlabel->y());
     phlabel2->move(x, phlabel2->y());
-    x += step;
     context_.platform.Pause(80);
     context_.platform.ProcessMessages();
   }
@@ -149,50 +140,22 @@ void TForm1::Initialize(bool keepTab) {
 }
 
 void TForm1::Tips(int mode) {
-  auto hideTip = [this] {
-    Narrator->hide();
-    Scores->hide();
-  };
   // Whether the player may talk here does not depend on the tips being shown.
   if (mode == kNoTalkTip) Talk->setEnabled(false);
   if (mode == kTalkTip) Talk->setEnabled(true);
-  if (!TipsOn->isChecked()) {
-    hideTip();
-    return;
+  const std::string tip = TipText(mode, state_.TaskTab, state_.CardsDisabled, state_.TaskVirtue);
+  const bool shown = TipsOn->isChecked() && !tip.empty();
+  if (shown) {
+    if (mode == kTalkTip) TextBuffer = tip;  // this tip has always gone through the buffer
+    Scores->setText(QString::fromStdString(tip));
   }
-  if (mode == kCoverTip) {
-    if (state_.TaskTab != 0) {
-      hideTip();
-      return;
-    }
-    Scores->setText(state_.CardsDisabled == 0
-                        ? "Starting a new level:  Click on the Date Book cover.  You must put "
-                          "the Virtue Cards in order before doing anything else."
-                        : "Starting a new level:  Click on the Date Book cover.");
-  } else if (mode == kNoTalkTip) {
-    Scores->setText(
-        "You may look or read about the scene to help you answer questions later.  You can't "
-        "talk unless you are assigned a task on this date.  Please click on the COVER tab.");
-  } else if (mode == kTalkTip) {
-    TextBuffer =
-        "You may talk to a character on this screen.  Look or read about the scene to help you "
-        "answer questions.  You are seeking the virtue of ";
-    SetVirtue();
-    Scores->setText(QString::fromStdString(TextBuffer));
-  }
-  Narrator->show();
-  Scores->show();
+  Narrator->setVisible(shown);
+  Scores->setVisible(shown);
 }
 
 void TForm1::TipsOnClick() {
   TipsOn->setChecked(!TipsOn->isChecked());
-  int mode = kNoTalkTip;
-  if (state_.CurrentTab == kCoverTab) {
-    mode = kCoverTip;
-  } else if (state_.TaskTab == state_.CurrentTab || state_.TaskTab == kAnyTab) {
-    mode = kTalkTip;
-  }
-  Tips(mode);
+  Tips(TipModeFor(state_.CurrentTab, state_.TaskTab));
 }
 
 void TForm1::ClearRight(int mode) {

@@ -12,13 +12,11 @@
 #include "core/MainForm.h"
 #include "scene/SceneFiles.h"
 #include "shell/MainWindowDesign.h"
+#include "shell/MainWindowRules.h"
 
 namespace quenna {
 
 class Game;
-
-// Tip modes of the right-hand panel.
-enum TipMode : int { kCoverTip = 1, kNoTalkTip = 2, kTalkTip = 3 };
 
 // The main window: the title screen, then the date book with its scene picture and the
 // black right-hand panel. It owns the game state (through the game object) and is the

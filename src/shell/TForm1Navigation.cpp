@@ -4,6 +4,7 @@
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
 #include "shell/Game.h"
+#include "shell/MainWindowRules.h"
 #include "shell/TForm1.h"
 #include "store/ScoreLine.h"
 #include "store/THighScores.h"
@@ -32,7 +33,6 @@ void TForm1::DatesChange() {
 }
 
 void TForm1::NewRoom(int tab) {
-  const bool mayTalk = tab == state_.TaskTab || state_.TaskTab == kAnyTab;
   state_.CurrentTab = static_cast<std::int8_t>(tab);
   NarrationLoaded = 0;
   if (ScreenHeight == 600) PositionScreen(tab);
@@ -44,7 +44,7 @@ void TForm1::NewRoom(int tab) {
     return;
   }
   DrawPic(kDateTabs.at(static_cast<std::size_t>(tab)).scenePicture);
-  Tips(mayTalk ? kTalkTip : kNoTalkTip);
+  Tips(TipModeFor(tab, state_.TaskTab));
   Image2->setToolTip({});
   ReadMessages();
 }
@@ -130,10 +130,8 @@ void TForm1::Introduction1Click() {
 }
 
 void TForm1::New1Click() {
-  int progress = state_.LevelTable.SumOfAllValues();
-  // A dealt card game counts as progress worth keeping, even without points.
-  if (progress == 0 && game_.PlayCards().Round.Dealt()) progress = 1;
-  if (progress == 0) {
+  const NewGameStart start = NewGameStartFor(state_.LevelTable, game_.PlayCards().Round.Dealt());
+  if (start == NewGameStart::kAtOnce) {
     state_.CurrentLevel = 1;
     Initialize(true);
     TitleDone = 1;
@@ -141,7 +139,7 @@ void TForm1::New1Click() {
     SelectTab(kCoverTab);
     return;
   }
-  if (progress > 1) {
+  if (start == NewGameStart::kAfterAsking) {
     TSaveFirst& prompt = game_.SaveFirst();
     prompt.Tag = 0;
     ShowModalWindow(prompt);
