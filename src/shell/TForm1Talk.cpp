@@ -1,6 +1,5 @@
 // Conversations with the people of the date book, and the scoring of their answers.
-#include <QPainter>
-
+#include "core/DisabledWhile.h"
 #include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "media/PictureLoader.h"
@@ -9,25 +8,12 @@
 #include "talk/AnswerScoring.h"
 #include "talk/Roster.h"
 #include "talk/TCloseUp.h"
-#include "talk/VirtueChart.h"
+#include "talk/VirtueBars.h"
 
 namespace quenna {
 namespace {
 
 constexpr int kMeetingPause = 1000;
-
-// Keeps a window disabled for as long as it lives, and enables it again however the
-// scope is left, a picture that fails to load included.
-class DisabledWhile {
- public:
-  explicit DisabledWhile(QWidget& window) : window_(window) { window_.setEnabled(false); }
-  ~DisabledWhile() { window_.setEnabled(true); }
-  DisabledWhile(const DisabledWhile&) = delete;
-  DisabledWhile& operator=(const DisabledWhile&) = delete;
-
- private:
-  QWidget& window_;
-};
 
 }  // namespace
 
@@ -98,18 +84,8 @@ void TForm1::VirtueOn() {
   Virtues->show();
   if (!state_.VirtuesChanged) return;
   state_.VirtuesChanged = false;
-  const auto totals = VirtueTotals(state_.LevelTable);
   const QImage gold = LoadPicture(context_.data.Resolve(kGoldBarPicture));
-  {
-    // The bars go on top of what the chart shows; only reloading the chart clears them.
-    QPainter painter(&Virtues->Canvas());
-    for (int k = 0; k < kVirtueCount; ++k) {
-      const int steps = BarSteps(totals[static_cast<std::size_t>(k)]);
-      for (int step = 0; step < steps; ++step) {
-        painter.drawImage(virtuechart::kBarLeft + step, virtuechart::RowTop(k), gold);
-      }
-    }
-  }
+  DrawVirtueBars(Virtues->Canvas(), gold, state_.LevelTable);
   Virtues->update();
   context_.platform.ProcessMessages();
 }
