@@ -1,12 +1,11 @@
 #include "shell/TForm1.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QIcon>
 #include <QPixmap>
 
 #include "cards/TPlayCards.h"
+#include "core/GameDialog.h"
 #include "core/GameFiles.h"
 #include "core/RunHandler.h"
 #include "core/WidgetStyle.h"
@@ -19,17 +18,13 @@
 #include "store/TReminder.h"
 
 namespace quenna {
-namespace {
-
-constexpr const char* kTitle = "Quenna 2: Orn Hollin Adventure";
-
-}  // namespace
-
 TForm1::TForm1(Game& game, GameContext& context)
     : game_(game), context_(context), state_(context.state) {
-  setWindowTitle(kTitle);
+  setWindowTitle(kGameTitle);
   setWindowIcon(QIcon(QPixmap::fromImage(GameIcon(64))));
   setFont(TimesFont(13));
+  OpenDialog.initialDirectory = context.userFolder;
+  SaveDialog.initialDirectory = context.userFolder;
   SetUpDesign(*this);
   ConnectControls();
 }
@@ -187,17 +182,9 @@ void TForm1::Exit1Click() {
 
 void TForm1::SessionEnding() {
   sessionEnding_ = true;
-  // The modal windows go first, innermost first; their loops end as this returns. A
-  // prompt that was asking whether to quit thereby lets the main window close.
-  for (int open = 0; open < 16; ++open) {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) break;
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-      dialog->done(QDialog::Rejected);
-    } else {
-      modal->hide();
-    }
-  }
+  // The modal windows go first. A prompt that was asking whether to quit thereby lets the
+  // main window close.
+  CloseModalWindows();
   close();
 }
 

@@ -13,6 +13,7 @@
 #include "scene/SceneFiles.h"
 #include "shell/MainWindowDesign.h"
 #include "shell/MainWindowRules.h"
+#include "store/SavedGameFile.h"
 
 namespace quenna {
 
@@ -130,10 +131,10 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   int NarrationLoaded = 0;
   int Speaker = 0;
   int TitleDone = 0;
-  // The file dialogs of saved games. They keep their settings between uses, and the
-  // save dialog offers the name chosen last.
-  FileDialogOptions OpenDialog;
-  FileDialogOptions SaveDialog;
+  // The file dialogs of saved games, in the player's folder. They keep their settings
+  // between uses, and the save dialog offers the name chosen last.
+  FileDialogOptions OpenDialog{"Open Saved Game", kSavedGamesFilter, "SAV", {}, {}, false};
+  FileDialogOptions SaveDialog{"Save Game", kSavedGamesFilter, ".SAV", {}, {}, true};
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -9,19 +9,8 @@
 #include "store/TReminder.h"
 
 namespace quenna {
-namespace {
-
-constexpr const char* kSavedGamesFilter = "Saved games|*.sav";
-
-}  // namespace
-
 void TForm1::SaveAs1Click() {
   const SavedGame saved = GatherSavedGame(state_, game_.PlayCards().Round);
-  SaveDialog.title = "Save Game";
-  SaveDialog.filter = kSavedGamesFilter;
-  SaveDialog.defaultExtension = ".SAV";
-  SaveDialog.initialDirectory = context_.userFolder;
-  SaveDialog.overwritePrompt = true;
   const auto file = context_.platform.SaveFileName(SaveDialog);
   if (!file) return;
   SaveDialog.fileName = file->string();
@@ -37,11 +26,6 @@ void TForm1::Open1Click() {
     TitleDone = 1;
   }
 
-  OpenDialog.title = "Open Saved Game";
-  OpenDialog.filter = kSavedGamesFilter;
-  OpenDialog.defaultExtension = "SAV";
-  OpenDialog.initialDirectory = context_.userFolder;
-  OpenDialog.overwritePrompt = false;
   OpenDialog.fileName.clear();
   const auto file = context_.platform.OpenFileName(OpenDialog);
   if (!file) return;
