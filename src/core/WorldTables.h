@@ -42,6 +42,13 @@ inline constexpr std::array<DateTab, 15> kDateTabs = {{
     {"1785", "-1785", kYearPages[13].scenePicture, -50, -100},
 }};
 
+// The picture of a page. On screens exactly 600 pixels high, where the scene is not
+// stretched, the cover has a picture of its own.
+constexpr std::string_view PagePicture(int tab, int screenHeight) {
+  if (tab == kCoverTab && screenHeight == 600) return kCoverPicture600;
+  return kDateTabs.at(static_cast<std::size_t>(tab)).scenePicture;
+}
+
 // The thirteen virtues, numbered 1..13. Messages append the name with its full stop.
 inline constexpr int kVirtueCount = 13;
 inline constexpr std::array<std::string_view, kVirtueCount> kVirtueNames = {

@@ -18,6 +18,7 @@
 #include "store/TReminder.h"
 
 namespace quenna {
+
 TForm1::TForm1(Game& game, GameContext& context)
     : game_(game), context_(context), state_(context.state) {
   setWindowTitle(kGameTitle);

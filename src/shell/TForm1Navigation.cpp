@@ -37,13 +37,13 @@ void TForm1::NewRoom(int tab) {
   NarrationLoaded = 0;
   if (ScreenHeight == 600) PositionScreen(tab);
   if (tab == kCoverTab) {
-    DrawPic(ScreenHeight == 600 ? kCoverPicture600 : kDateTabs[0].scenePicture);
+    DrawPic(PagePicture(kCoverTab, ScreenHeight));
     Image2->setCursor(GameCursor(kHandCursor));
     Image2->setToolTip(kCoverHint);
     Tips(kCoverTip);
     return;
   }
-  DrawPic(kDateTabs.at(static_cast<std::size_t>(tab)).scenePicture);
+  DrawPic(PagePicture(tab, ScreenHeight));
   Tips(TipModeFor(tab, state_.TaskTab));
   Image2->setToolTip({});
   ReadMessages();
