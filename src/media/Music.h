@@ -20,7 +20,6 @@ class Music {
   // for it.
   void StopMusic();
 
-  bool MusicOn() const { return musicOn_; }
   void SetMusicOn(bool on) { musicOn_ = on; }
   // Set by the high-score entry so that the theme goes on after the main window closes.
   int KeepMusic() const { return keepMusic_; }

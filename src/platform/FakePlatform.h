@@ -52,7 +52,6 @@ class FakePlatform : public Platform {
   const std::vector<PlayedSound>& Sounds() const { return sounds_; }
   void ClearSounds() { sounds_.clear(); }
   const std::vector<std::filesystem::path>& HelpRequests() const { return helpRequests_; }
-  int ProcessMessagesCalls() const { return processMessagesCalls_; }
 
   std::int64_t NowSeconds() override;
   void Pause(int milliseconds) override;
@@ -80,7 +79,6 @@ class FakePlatform : public Platform {
   std::vector<std::string> errors_;
   std::vector<PlayedSound> sounds_;
   std::vector<std::filesystem::path> helpRequests_;
-  int processMessagesCalls_ = 0;
 };
 
 }  // namespace quenna

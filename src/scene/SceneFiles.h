@@ -25,7 +25,6 @@ class SceneGridFile {
   // Opens the grid file for reading; it stays open for the whole run.
   // Returns false when it cannot be opened.
   bool Open(const std::filesystem::path& file);
-  bool IsOpen() const { return stream_.is_open(); }
   // The record of a year page (1..14). Bytes that cannot be read count as 0 before the
   // digit '0' is taken off, so they read as values below 1 (nothing there).
   SceneGrid ReadRecord(int tab);

@@ -50,7 +50,6 @@ class ScoreLine {
   void AddScore(int position, std::int8_t value);
   // Writes the sum into its three-digit field and returns the finished line.
   std::string Finish();
-  int RowSum() const { return rowSum_; }
 
  private:
   void WriteField(int unitsPosition, int value, int digits);
