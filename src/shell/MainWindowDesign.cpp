@@ -39,9 +39,21 @@ void MainWindowDesign::SetUpDesign(QMainWindow& window) {
   window.setCentralWidget(client);
   SetBackground(client, kSilver);
   window.resize(644, 444 + 24);
-
+  // Later controls lie above earlier ones.
+  SetUpTitleWords(client);
+  SetUpDateBook(client);
+  SetUpRightPanel(client);
+  SetUpControlPanel();
+  SetUpTitleButtons(client);
+  SetUpAbout(client);
   // The title words are drawn below every panel: they slide out from behind the
   // scene picture on the title screen, and the right-hand panel covers them later.
+  phlabel->lower();
+  phlabel2->lower();
+  SetUpMenu(*window.menuBar(), window.font());
+}
+
+void MainWindowDesign::SetUpTitleWords(QWidget* client) {
   phlabel = MakeLabel("Varnel Games", client, TimesFont(96, true, true), kNavy);
   phlabel->setWordWrap(true);
   phlabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -50,7 +62,9 @@ void MainWindowDesign::SetUpDesign(QMainWindow& window) {
   phlabel2->setWordWrap(true);
   phlabel2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   phlabel2->setGeometry(0, 320, 300, 100);
+}
 
+void MainWindowDesign::SetUpDateBook(QWidget* client) {
   Dates = new QTabBar(client);
   Dates->setFont(TimesFont(11));
   Dates->setExpanding(false);
@@ -83,7 +97,9 @@ void MainWindowDesign::SetUpDesign(QMainWindow& window) {
   Image2->SetStretch(true);
   Image2->SetAutoSize(true);
   Image2->setEnabled(false);
+}
 
+void MainWindowDesign::SetUpRightPanel(QWidget* client) {
   RightPanel = new QFrame(client);
   RightPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   RightPanel->setLineWidth(3);
@@ -129,6 +145,13 @@ void MainWindowDesign::SetUpDesign(QMainWindow& window) {
   Scores->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   Scores->setGeometry(20, 150, 300, 300);
 
+  // The narration, the look message and the virtue chart appear only when asked for.
+  for (QWidget* shownOnDemand : std::initializer_list<QWidget*>{Narrate1, Narr2, text1, Virtues}) {
+    shownOnDemand->hide();
+  }
+}
+
+void MainWindowDesign::SetUpControlPanel() {
   ControlPanel = new QFrame(RightPanel);
   SetBackground(ControlPanel, kSilver);
   SetTextColor(ControlPanel, Qt::black);
@@ -148,12 +171,16 @@ void MainWindowDesign::SetUpDesign(QMainWindow& window) {
   SLabel = MakeLabel("0", ControlPanel, TimesFont(27, true), kGrey);
   Level->setMinimumWidth(60);
   SLabel->setMinimumWidth(80);
+}
 
+void MainWindowDesign::SetUpTitleButtons(QWidget* client) {
   Startgame = MakeButton("Start Game ", client, TimesFont(17), 120, 33);
   Startgame->hide();
   Intro1 = MakeButton("Introduction", client, TimesFont(17), 120, 33);
   Intro1->hide();
+}
 
+void MainWindowDesign::SetUpAbout(QWidget* client) {
   About = new QFrame(client);
   About->setFrameStyle(QFrame::Panel | QFrame::Raised);
   About->setLineWidth(3);
@@ -165,16 +192,6 @@ void MainWindowDesign::SetUpDesign(QMainWindow& window) {
   Image1->setGeometry(6, 6, 436, 403);
   Image1->SetPicture(AboutPicture());
   Image1->setCursor(Qt::PointingHandCursor);
-
-  // The narration, the look message and the virtue chart appear only when asked for.
-  for (QWidget* shownOnDemand : std::initializer_list<QWidget*>{Narrate1, Narr2, text1, Virtues}) {
-    shownOnDemand->hide();
-  }
-
-  phlabel->lower();
-  phlabel2->lower();
-
-  SetUpMenu(*window.menuBar(), window.font());
 }
 
 void MainWindowDesign::SetUpMenu(QMenuBar& bar, const QFont& font) {

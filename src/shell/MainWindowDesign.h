@@ -73,6 +73,12 @@ class MainWindowDesign {
   void LayOutForScreen(int width, int height);
 
  private:
+  void SetUpTitleWords(QWidget* client);
+  void SetUpDateBook(QWidget* client);
+  void SetUpRightPanel(QWidget* client);
+  void SetUpControlPanel();
+  void SetUpTitleButtons(QWidget* client);
+  void SetUpAbout(QWidget* client);
   void SetUpMenu(QMenuBar& bar, const QFont& font);
 };
 
