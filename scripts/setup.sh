@@ -10,6 +10,7 @@ packages=(
   qt6-declarative-dev  # only for its CMake files, which Debian's Qt TextToSpeech package needs
   fonts-liberation
   espeak-ng
+  clang-format
   "$@"
 )
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cards/CardTable.h"
+#include "core/LevelTable.h"
 
 namespace quenna {
 
@@ -26,10 +27,6 @@ int ShownPoints(int shuffleStride, int redealCount);
 // The columns of the level table a win adds to, with their amounts. They are the
 // columns of order, resolution, frugality and industry; recording adds one more to
 // resolution, the level's progress, so the level grows by 2 x CardPoints + 3.
-struct LevelCredit {
-  std::int8_t column;
-  std::int8_t amount;
-};
 std::array<LevelCredit, 4> WinCredit(int cardPoints);
 
 // True when a hint can be given for the gap at `slot`: it opens a row, or a card

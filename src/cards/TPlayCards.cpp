@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "cards/CardCoach.h"
+#include "core/GameFiles.h"
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
 #include "media/Cursors.h"
@@ -15,7 +16,6 @@ namespace {
 
 constexpr int kClientWidth = 633;
 constexpr int kClientHeight = 422;
-constexpr const char* kHeroPicture = "closeups//ornhd1x1.jpg";
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
@@ -124,16 +124,6 @@ TPlayCards::TPlayCards(GameContext& context, MainForm& main, QWidget* parent)
   OnClick(Continue, &TPlayCards::ContinueClick);
 }
 
-int TPlayCards::SlotX(int slot) {
-  return ColumnOf(slot) * 45 + 5;
-}
-
-int TPlayCards::SlotY(int slot) {
-  if (slot > 27) return 280;
-  if (slot > 13) return 190;
-  return 100;
-}
-
 void TPlayCards::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) {
     if (QScreen* where = screen()) {
@@ -196,76 +186,57 @@ void TPlayCards::DealCardsClick() {
   HideHint();
   DrawX = kPatchLeft;
   DrawY = kPatchTop;
-  SelectedSlot = kNoSlot;
-  CardLifted = false;
-  if (TableNotDealt != 0) {
-    TableNotDealt = 0;
-    DrawImage("P2");
-  }
+  if (Round.Deal()) DrawImage("P2");
   RedealCount = 0;
   NewDeck();
   Calc();
-  DealCount += 1;
   RLabel->show();
   Points->show();
   context_.platform.ProcessMessages();
   Shuffle();
   DisplayCards();
-  if (DealCount > 2) DealCards->setEnabled(false);
+  if (!Round.DealsLeft()) DealCards->setEnabled(false);
   CheckTable();
 }
 
 void TPlayCards::Image1MouseDown(int x, int y) {
   HideHint();
-  if (x < 5 || TableNotDealt != 0) return;
-  const int column = (x - 5) / 45;
-  if (column >= kTableColumns) return;  // beyond the table picture
-  DealCards->setEnabled(false);
-  int row = 2;
-  if (y <= 150) {
-    row = 0;
-  } else if (y <= 240) {
-    row = 1;
-  }
-  const int slot = row * kTableColumns + column;
   Slots& layout = Cards.CardLayout;
-  const auto at = [&layout](int s) -> CardCode& { return layout[static_cast<std::size_t>(s)]; };
-
-  if (IsGap(at(slot))) {
-    Image1->setCursor(Qt::ArrowCursor);
-    CardLifted = false;
-    if (SelectedSlot == kNoSlot) {
-      // A gap pressed before any card: remembered, and refused later until a card is chosen.
-      SelectedSlot = slot;
-      return;
-    }
-    if (CheckSequence(layout, SelectedSlot, slot)) {
-      if (!IsGap(at(SelectedSlot))) DrawImage(at(SelectedSlot));
-      return;
-    }
-    Redeal->setEnabled(false);
-    DrawImage("GAP");
-    GetImage(slot);
-    at(slot) = at(SelectedSlot);
-    at(SelectedSlot) = kGap;
-    DrawImage(at(slot));
-    context_.platform.ProcessMessages();
-    CheckTable();
-    return;
+  const int slot = SlotAt(x, y);
+  const CardPress press = Round.Press(layout, slot);
+  if (press == CardPress::kIgnored) return;
+  DealCards->setEnabled(false);
+  const CardCode& chosen = layout[static_cast<std::size_t>(Round.SelectedSlot)];
+  switch (press) {
+    case CardPress::kIgnored:
+      break;
+    case CardPress::kGapChosen:
+      Image1->setCursor(Qt::ArrowCursor);
+      break;
+    case CardPress::kRefused:
+      // The lifted card goes back to its place, drawn where it was lifted.
+      Image1->setCursor(Qt::ArrowCursor);
+      if (!IsGap(chosen)) DrawImage(chosen);
+      break;
+    case CardPress::kMoved:
+      Image1->setCursor(Qt::ArrowCursor);
+      Redeal->setEnabled(false);
+      DrawImage("GAP");
+      GetImage(slot);
+      DrawImage(layout[static_cast<std::size_t>(slot)]);
+      context_.platform.ProcessMessages();
+      CheckTable();
+      break;
+    case CardPress::kPutBack:
+      DrawImage(chosen);
+      Image1->setCursor(Qt::ArrowCursor);
+      break;
+    case CardPress::kLifted:
+      GetImage(slot);
+      DrawImage("GAP");
+      Image1->setCursor(DragCursor());
+      break;
   }
-
-  if (CardLifted) {
-    // Any card pressed while one is lifted puts the lifted one back, its own place too.
-    DrawImage(at(SelectedSlot));
-    Image1->setCursor(Qt::ArrowCursor);
-    CardLifted = false;
-    return;
-  }
-  SelectedSlot = slot;
-  GetImage(slot);
-  DrawImage("GAP");
-  Image1->setCursor(DragCursor());
-  CardLifted = true;
 }
 
 int TPlayCards::Blocked() {
@@ -284,8 +255,7 @@ void TPlayCards::CheckTable() {
 
 void TPlayCards::RedealClick() {
   HideHint();
-  SelectedSlot = kNoSlot;
-  CardLifted = false;
+  Round.Drop();
   Image1->setCursor(Qt::ArrowCursor);
   RedealCount += 1;
   Calc();
@@ -322,14 +292,14 @@ void TPlayCards::WinCredit() {
   RLabel->setText(QString::number(RedealCount));
   RLabel->adjustSize();
   const int points = CardPoints(Cards.ShuffleStride, RedealCount);
-  CardRoundsDone += 1;
+  Round.CardRoundsDone += 1;
   const auto credit = quenna::WinCredit(points);
   main_.UpdateLevels(credit[0].column, credit[0].amount, credit[1].column, credit[1].amount,
                      credit[2].column, credit[2].amount, credit[3].column, credit[3].amount);
 }
 
 void TPlayCards::HintBtnClick() {
-  const auto hint = HintText(Cards.CardLayout, Redeal->isEnabled(), TableNotDealt != 0);
+  const auto hint = HintText(Cards.CardLayout, Redeal->isEnabled(), !Round.Dealt());
   if (!hint) return;
   Hint->setText(QString::fromStdString(*hint));
   Hint->adjustSize();
@@ -349,7 +319,7 @@ void TPlayCards::ShowSpeechView() {
   DealCards->hide();
   Redeal->hide();
   HintBtn->hide();
-  OrnPic->LoadFromFile(context_.data.Resolve(kHeroPicture));
+  OrnPic->LoadFromFile(context_.data.Resolve(kHeroPortrait));
   OrnPic->setGeometry(0, 0, kClientWidth, OrnPic->Picture().height());
   Image1->hide();
   OrnPic->show();
@@ -390,10 +360,10 @@ void TPlayCards::ContinueClick() {
     OrnSpeak();
     return;
   }
-  if (CardRoundDone == 1) {
+  if (Round.CardRoundDone == 1) {
     // The task has been read: the window closes, and the task is given once more on the
     // way out, which changes nothing but keeps the round marked done.
-    CardRoundDone = 0;
+    Round.CardRoundDone = 0;
     Close();
   }
   AssignTask();
@@ -402,12 +372,12 @@ void TPlayCards::ContinueClick() {
 void TPlayCards::AssignTask() {
   GameState& state = main_.State();
   const Task task =
-      quenna::AssignTask(CardRoundsDone, state.TaskVirtue, context_.platform.NowSeconds());
+      quenna::AssignTask(Round.CardRoundsDone, state.TaskVirtue, context_.platform.NowSeconds());
   OrnTalks->setText(QString::fromStdString(task.text));
   state.TaskDone = 1;
   state.TaskTab = task.tab;
   state.TaskVirtue = task.virtue;
-  CardRoundDone = 1;
+  Round.CardRoundDone = 1;
 }
 
 // Window events.
@@ -416,7 +386,7 @@ void TPlayCards::FormActivate() {
   SpeechKind = 1;
   Hint->hide();
   HintShown = 0;
-  if (CardRoundDone != 0) {
+  if (Round.CardRoundDone != 0) {
     GameState& state = main_.State();
     if (state.TaskVirtue == 0) state.TaskVirtue = DrawVirtue(context_.platform.NowSeconds());
     ShowSpeechView();
@@ -425,21 +395,17 @@ void TPlayCards::FormActivate() {
     context_.platform.ProcessMessages();
     HelpStep = 0;
     AssignTask();
-    CardRoundDone = 1;
+    Round.CardRoundDone = 1;
     return;
   }
-  if (DealCount == 99) {
+  if (Round.FreshGameAsked()) {
     Image1->SetPicture(CardPicture("BP"));
-    TableNotDealt = 1;
+    Round.StartFreshGame();
     ShowTableView();
     DealCards->setEnabled(true);
     Redeal->setEnabled(false);
     RedealCount = 0;
-    DealCount = 0;
     Cards.Locked.fill(false);
-    // A card lifted in an abandoned game is no longer held.
-    SelectedSlot = kNoSlot;
-    CardLifted = false;
     Image1->setCursor(Qt::ArrowCursor);
   }
   RLabel->hide();

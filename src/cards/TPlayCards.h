@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cards/CardPictures.h"
+#include "cards/CardRound.h"
 #include "cards/CardTable.h"
 #include "core/GameContext.h"
 #include "core/GameDialog.h"
@@ -42,19 +43,15 @@ class TPlayCards : public GameDialog {
   // Draws all 42 places of the table as the layout holds them.
   void DisplayCards();
 
-  // Counters the main window reads and sets.
-  int DealCount = 0;       // deals in this card game, 0..3; 99 asks for a fresh game
-  int CardRoundsDone = 0;  // card rounds completed; picks the task's person
-  int CardRoundDone = 0;   // 1 once this level's card game is won or skipped
-  int TableNotDealt = 99;  // nonzero until the first deal of a fresh game
+  // The deals, the rounds and the chosen card; the main window changes them only through
+  // their named operations.
+  CardRound Round;
 
   // The window's own counters.
   int RedealCount = 0;
   int HintShown = 0;
-  int HelpStep = 0;    // 0 no help speech; 1..4 the next step of it
-  int SpeechKind = 0;  // 0 the help speech; 1 the congratulation or the task
-  int SelectedSlot = kNoSlot;
-  bool CardLifted = false;
+  int HelpStep = 0;        // 0 no help speech; 1..4 the next step of it
+  int SpeechKind = 0;      // 0 the help speech; 1 the congratulation or the task
   int DrawX = kPatchLeft;  // where the next picture goes on the table
   int DrawY = kPatchTop;
 
@@ -79,10 +76,6 @@ class TPlayCards : public GameDialog {
   QAction* Easy1 = nullptr;
   QAction* Medium1 = nullptr;
   QAction* Difficult1 = nullptr;
-
-  // The table's slot positions: 45 pixels apart across, rows at 100, 190 and 280.
-  static int SlotX(int slot);
-  static int SlotY(int slot);
 
  protected:
   void FormActivate() override;

@@ -1,9 +1,22 @@
 #include "core/GameDialog.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QShowEvent>
 
 namespace quenna {
+
+void CloseModalWindows() {
+  for (int open = 0; open < 16; ++open) {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) break;
+    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+      dialog->done(QDialog::Rejected);
+    } else {
+      modal->hide();
+    }
+  }
+}
 
 GameDialog::GameDialog(Platform& platform, QWidget* parent)
     : QDialog(parent), platform_(platform) {}

@@ -13,6 +13,10 @@ namespace quenna {
 // window events (FormActivate when shown, FormCloseQuery and FormClose when closed) and
 // runs every handler behind RunHandler. Closing by the close box, by Esc or by the
 // window's own Close() all take the same road.
+// Closes every modal window of the game, innermost first (a dialog as if rejected); their
+// loops end as the caller returns.
+void CloseModalWindows();
+
 class GameDialog : public QDialog {
   Q_OBJECT
 

@@ -17,6 +17,11 @@ void LevelTable::Add(int row, int column, int amount) {
   Set(row, column, static_cast<std::uint8_t>(Value(row, column)) + amount);
 }
 
+void LevelTable::Record(int row, const std::array<LevelCredit, 4>& credits) {
+  for (const LevelCredit& credit : credits) Add(row, credit.column, credit.amount);
+  Add(row, kProgressColumn, 1);
+}
+
 int LevelTable::FirstOpenLevel() const {
   for (int row = 0; row < kRows; ++row) {
     if (!RowComplete(row)) return row + 1;

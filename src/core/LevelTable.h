@@ -5,6 +5,12 @@
 
 namespace quenna {
 
+// Points for one column of a level's row: a card win and a correct answer each record four.
+struct LevelCredit {
+  std::int8_t column;
+  std::int8_t amount;
+};
+
 // The points of every level: 55 rows of 14 signed bytes, row r for level r + 1.
 // Values 0..12 are the points of virtues 1..13; value 3 (resolution) also counts the
 // level's progress, and the level is complete at 3 or more. Value 13 is kept and saved
@@ -25,6 +31,8 @@ class LevelTable {
   void Set(int row, int column, int value);
   // 8-bit wrapping addition. A row or column outside the table is ignored.
   void Add(int row, int column, int amount);
+  // Records a level's points: the four credits (a column may repeat), then 1 more progress.
+  void Record(int row, const std::array<LevelCredit, 4>& credits);
   const Row& RowAt(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
 
   bool RowComplete(int row) const { return Value(row, kProgressColumn) >= 3; }

@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/GameFiles.h"
+
 namespace quenna {
 
 // The fifteen tabs of the date book: the cover and the fourteen years of Orn Hollin's
@@ -22,26 +24,30 @@ inline constexpr int kYearTabs = 14;
 inline constexpr int kAnyTab = 99;
 
 inline constexpr std::array<DateTab, 15> kDateTabs = {{
-    {"Cover", "", "scenes//cover1x1.jpg", 0, 0},
-    {"1716", "-1716", "scenes//17161x1.jpg", -100, -100},
-    {"1719", "-1719", "scenes//17191x1.jpg", -50, -100},
+    {"Cover", "", kCoverPicture, 0, 0},
+    {"1716", "-1716", kYearPages[0].scenePicture, -100, -100},
+    {"1719", "-1719", kYearPages[1].scenePicture, -50, -100},
     // The 1722 page tells of 1720 as well; its caption has always said so.
-    {"1722", "-1720", "scenes//17221x1.jpg", -50, -100},
-    {"1723", "-1723", "scenes//17231x1.jpg", -50, -100},
-    {"1725", "-1725", "scenes//17251x1.jpg", -50, -100},
-    {"1727", "-1727", "scenes//17271x1.jpg", -50, -20},
-    {"1728", "-1728", "scenes//17281x1.jpg", -50, -100},
-    {"1735", "-1735", "scenes//17351x1.jpg", -50, -100},
-    {"1746", "-1746", "scenes//17461x1.jpg", -20, -50},
-    {"1752", "-1752", "scenes//17521x1.jpg", -50, -100},
-    {"1776", "-1776", "scenes//17761x1.jpg", -20, -50},
-    {"1778", "-1778", "scenes//17781x1.jpg", -50, -50},
-    {"1779", "-1779", "scenes//17791x1.jpg", -50, -100},
-    {"1785", "-1785", "scenes//17851x1.jpg", -50, -100},
+    {"1722", "-1720", kYearPages[2].scenePicture, -50, -100},
+    {"1723", "-1723", kYearPages[3].scenePicture, -50, -100},
+    {"1725", "-1725", kYearPages[4].scenePicture, -50, -100},
+    {"1727", "-1727", kYearPages[5].scenePicture, -50, -20},
+    {"1728", "-1728", kYearPages[6].scenePicture, -50, -100},
+    {"1735", "-1735", kYearPages[7].scenePicture, -50, -100},
+    {"1746", "-1746", kYearPages[8].scenePicture, -20, -50},
+    {"1752", "-1752", kYearPages[9].scenePicture, -50, -100},
+    {"1776", "-1776", kYearPages[10].scenePicture, -20, -50},
+    {"1778", "-1778", kYearPages[11].scenePicture, -50, -50},
+    {"1779", "-1779", kYearPages[12].scenePicture, -50, -100},
+    {"1785", "-1785", kYearPages[13].scenePicture, -50, -100},
 }};
 
-// The cover has its own picture on screens exactly 600 pixels high.
-inline constexpr std::string_view kCoverPicture600 = "scenes//cover1x2.jpg";
+// The picture of a page. On screens exactly 600 pixels high, where the scene is not
+// stretched, the cover has a picture of its own.
+constexpr std::string_view PagePicture(int tab, int screenHeight) {
+  if (tab == kCoverTab && screenHeight == 600) return kCoverPicture600;
+  return kDateTabs.at(static_cast<std::size_t>(tab)).scenePicture;
+}
 
 // The thirteen virtues, numbered 1..13. Messages append the name with its full stop.
 inline constexpr int kVirtueCount = 13;
@@ -58,8 +64,12 @@ constexpr std::string_view VirtueName(int virtue) {
 
 // The task's virtue carries 100 more once an answer has shown it and the bonus is due;
 // the virtue itself is what remains without that mark.
+inline constexpr int kBonusMark = 100;
+constexpr bool BonusDue(int taskVirtue) {
+  return taskVirtue >= kBonusMark;
+}
 constexpr int SoughtVirtue(int taskVirtue) {
-  return taskVirtue >= 100 ? taskVirtue - 100 : taskVirtue;
+  return BonusDue(taskVirtue) ? taskVirtue - kBonusMark : taskVirtue;
 }
 
 // Data files, card faces and the level list write a virtue as one character:

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <string_view>
 
+#include "core/GameFiles.h"
+
 namespace quenna {
 
 // The folder that holds the game's pictures, sounds and texts. The game names its files
@@ -21,7 +23,7 @@ class DataFolder {
   static std::filesystem::path Locate(const std::filesystem::path& workingDirectory,
                                       const std::filesystem::path& programDirectory);
   // The file that marks a folder as the game's data folder.
-  static constexpr std::string_view kMarkerFile = "2grdata.";
+  static constexpr std::string_view kMarkerFile = kGridFile;
 
  private:
   std::filesystem::path root_;

@@ -1,5 +1,7 @@
 #include "media/Music.h"
 
+#include "core/GameFiles.h"
+
 namespace quenna {
 
 Music::Music(Platform& platform, const DataFolder& data) : platform_(platform), data_(data) {}
@@ -11,7 +13,7 @@ void Music::Playit(std::string_view soundFile, int flags) {
 }
 
 void Music::StopMusic() {
-  platform_.PlaySound(data_.Resolve(kSilence), kSoundNoDefault);
+  platform_.PlaySound(data_.Resolve(kSilenceSound), kSoundNoDefault);
 }
 
 }  // namespace quenna

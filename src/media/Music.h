@@ -16,19 +16,14 @@ class Music {
 
   // Plays a sound file of the data folder: stops the current sound first.
   void Playit(std::string_view soundFile, int flags);
-  // Ends the current sound by playing the short silence "sndoff.wav" and waiting for it.
+  // Ends the current sound by playing the short silence "sndoff.wav" (kSilenceSound) and waiting
+  // for it.
   void StopMusic();
 
-  bool MusicOn() const { return musicOn_; }
   void SetMusicOn(bool on) { musicOn_ = on; }
   // Set by the high-score entry so that the theme goes on after the main window closes.
   int KeepMusic() const { return keepMusic_; }
   void SetKeepMusic(int keep) { keepMusic_ = keep; }
-
-  static constexpr std::string_view kTheme = "intro//orn2.wav";
-  static constexpr std::string_view kBonus = "points2.wav";
-  static constexpr std::string_view kEpitaph = "intro//epitaph.wav";
-  static constexpr std::string_view kSilence = "sndoff.wav";
 
  private:
   Platform& platform_;

@@ -26,9 +26,7 @@ class PictureBox : public QWidget {
   QImage& Canvas();
 
   void SetStretch(bool stretch);
-  bool Stretch() const { return stretch_; }
   void SetAutoSize(bool autoSize);
-  bool AutoSize() const { return autoSize_; }
 
   // The file last loaded, so tests and error messages can tell which picture shows.
   const std::filesystem::path& LoadedFile() const { return loadedFile_; }

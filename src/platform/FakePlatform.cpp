@@ -27,7 +27,6 @@ void FakePlatform::Pause(int milliseconds) {
 }
 
 void FakePlatform::ProcessMessages() {
-  ++processMessagesCalls_;
   QApplication::processEvents();
 }
 

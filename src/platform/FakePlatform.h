@@ -54,7 +54,6 @@ class FakePlatform : public Platform {
   const std::vector<PlayedSound>& Sounds() const { return sounds_; }
   void ClearSounds() { sounds_.clear(); }
   const std::vector<std::filesystem::path>& HelpRequests() const { return helpRequests_; }
-  int ProcessMessagesCalls() const { return processMessagesCalls_; }
 
   // Settings live in memory, so a second game made with the same platform finds them
   // again, as a restarted program would.
@@ -96,7 +95,6 @@ class FakePlatform : public Platform {
   std::vector<std::string> errors_;
   std::vector<PlayedSound> sounds_;
   std::vector<std::filesystem::path> helpRequests_;
-  int processMessagesCalls_ = 0;
   std::map<std::string, std::string> settings_;
   std::vector<std::string> said_;
   std::string speechProblem_;

@@ -22,17 +22,21 @@ SceneGrid SceneGridFile::ReadRecord(int tab) {
   return grid;
 }
 
+namespace {
+const YearPageFiles* PageFiles(int tab) {
+  if (tab < 1 || tab > static_cast<int>(kYearPages.size())) return nullptr;
+  return &kYearPages[static_cast<std::size_t>(tab - 1)];
+}
+}  // namespace
+
 std::string MessageFileName(int tab) {
-  std::string name = "data\\grid00.dat";
-  name[9] = static_cast<char>('0' + tab / 10);
-  name[10] = static_cast<char>('0' + tab % 10);
-  return name;
+  const YearPageFiles* page = PageFiles(tab);
+  return page != nullptr ? std::string(page->messages) : std::string();
 }
 
 std::string NarrationFileName(int tab) {
-  std::string name = "data\\orn1.dat";
-  name[8] = static_cast<char>('0' + tab + (tab > 9 ? 7 : 0));
-  return name;
+  const YearPageFiles* page = PageFiles(tab);
+  return page != nullptr ? std::string(page->narration) : std::string();
 }
 
 }  // namespace quenna

@@ -6,6 +6,8 @@
 #include <fstream>
 #include <string>
 
+#include "core/GameFiles.h"
+
 namespace quenna {
 
 // The click grid of a year page: 20 cells per column, columns left to right, 645 cells
@@ -16,14 +18,13 @@ using SceneGrid = std::array<std::int8_t, kGridCells>;
 
 // The grid file "2grdata." holds one record of 645 ASCII digits per year page, page p at
 // offset (p - 1) x 645; a cell's value is its byte minus '0'.
-inline constexpr const char* kGridFileName = "2grdata.";
+inline constexpr const char* kGridFileName = kGridFile.data();
 
 class SceneGridFile {
  public:
   // Opens the grid file for reading; it stays open for the whole run.
   // Returns false when it cannot be opened.
   bool Open(const std::filesystem::path& file);
-  bool IsOpen() const { return stream_.is_open(); }
   // The record of a year page (1..14). Bytes that cannot be read count as 0 before the
   // digit '0' is taken off, so they read as values below 1 (nothing there).
   SceneGrid ReadRecord(int tab);
@@ -32,9 +33,9 @@ class SceneGridFile {
   std::ifstream stream_;
 };
 
-// "data\grid00.dat" with the page number in place of the two zeros (page 12: "data\grid12.dat").
+// The look messages and the narration of a year page (1..14), from the list of the game's
+// files: page 12 has "data\grid12.dat" and "data\ornC.dat". Other pages have none: "".
 std::string MessageFileName(int tab);
-// "data\orn1.dat" with the page as one digit 1..9 or A..E (page 12: "data\ornC.dat").
 std::string NarrationFileName(int tab);
 
 }  // namespace quenna

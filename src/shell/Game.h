@@ -49,7 +49,6 @@ class Game {
   THighScores& HighScores() { return *highScores_; }
 
   GameState& State() { return state_; }
-  Platform& Services() { return platform_; }
   const DataFolder& Data() const { return data_; }
   Music& Sounds() { return music_; }
   SceneGridFile& GridFile() { return gridFile_; }

@@ -1,62 +1,33 @@
 #include "shell/TForm1.h"
 
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QIcon>
-#include <QMenuBar>
 #include <QPixmap>
-#include <algorithm>
 
 #include "cards/TPlayCards.h"
+#include "core/GameDialog.h"
+#include "core/GameFiles.h"
 #include "core/RunHandler.h"
-#include "core/ScreenFraction.h"
 #include "core/WidgetStyle.h"
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
-#include "shell/AboutPicture.h"
+#include "scene/SceneClicks.h"
 #include "shell/Game.h"
 #include "shell/GameIcon.h"
+#include "shell/MainWindowRules.h"
 #include "store/TReminder.h"
 
 namespace quenna {
-namespace {
-
-constexpr const char* kTitle = "Quenna 2: Orn Hollin Adventure";
-constexpr const char* kTitlePicture = "quenna.jpg";
-constexpr const char* kHeroPortrait = "closeups//ornhd1x1.jpg";
-constexpr const char* kVirtueChart = "virtues.jpg";
-constexpr const char* kHelpFile = "ORNH.HLP";
-
-// The scene frame: a lowered bevel 3 pixels wide inside a 6-pixel border.
-constexpr int kMainPanelInset = 3 + 6;
-
-QPushButton* MakeButton(const QString& caption, QWidget* parent, const QFont& font, int width,
-                        int height) {
-  auto* button = new QPushButton(caption, parent);
-  button->setFont(font);
-  button->resize(width, height);
-  button->setFocusPolicy(Qt::TabFocus);
-  return button;
-}
-
-QLabel* MakeLabel(const QString& caption, QWidget* parent, const QFont& font, const QColor& color) {
-  auto* label = new QLabel(caption, parent);
-  label->setFont(font);
-  SetTextColor(label, color);
-  label->adjustSize();
-  return label;
-}
-
-}  // namespace
 
 TForm1::TForm1(Game& game, GameContext& context)
     : game_(game), context_(context), state_(context.state) {
-  setWindowTitle(kTitle);
+  setWindowTitle(kGameTitle);
   setWindowIcon(QIcon(QPixmap::fromImage(GameIcon(64))));
   setFont(TimesFont(13));
-  BuildControls();
-  BuildMenu();
+  OpenDialog.initialDirectory = context.userFolder;
+  SaveDialog.initialDirectory = context.userFolder;
+  SetUpDesign(*this);
+  ConnectControls();
 }
 
 TForm1::~TForm1() = default;
@@ -65,247 +36,59 @@ void TForm1::Guarded(const std::function<void()>& handler) {
   RunHandler(context_.platform, handler);
 }
 
-void TForm1::BuildControls() {
-  auto* client = new QWidget(this);
-  setCentralWidget(client);
-  SetBackground(client, kSilver);
-  resize(644, 444 + 24);
-
-  // The title words are drawn below every panel: they slide out from behind the
-  // scene picture on the title screen, and the right-hand panel covers them later.
-  phlabel = MakeLabel("Varnel Games", client, TimesFont(96, true, true), kNavy);
-  phlabel->setWordWrap(true);
-  phlabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  phlabel->setGeometry(0, 40, 360, 280);
-  phlabel2 = MakeLabel("Quenna 2:   Orn Hollin Adventure", client, TimesFont(29, true), kNavy);
-  phlabel2->setWordWrap(true);
-  phlabel2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-  phlabel2->setGeometry(0, 320, 300, 100);
-
-  Dates = new QTabBar(client);
-  Dates->setFont(TimesFont(11));
-  Dates->setExpanding(false);
-  Dates->setDrawBase(false);
-  for (const DateTab& tab : kDateTabs)
-    Dates->addTab(
-        QString::fromUtf8(tab.tabCaption.data(), static_cast<int>(tab.tabCaption.size())));
-  // Fifteen tabs share the width of the book; narrow padding keeps them all in view.
-  Dates->setStyleSheet(
-      "QTabBar::tab { background: #d9ccae; color: black; border: 1px solid #6e5a3c;"
-      " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px;"
-      " padding: 2px 5px; margin-right: 1px; min-width: 24px; }"
-      "QTabBar::tab:selected { background: #fff8e6; font-weight: bold; }"
-      "QTabBar::tab:hover:!selected { background: #eadfc4; }");
-  Dates->setUsesScrollButtons(false);
-  Dates->setElideMode(Qt::ElideNone);
-  Dates->setGeometry(0, 3, 644, 193);
-  Dates->hide();
+void TForm1::ConnectControls() {
+  auto onClick = [this](auto* control, auto signal, void (TForm1::*handler)()) {
+    connect(control, signal, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+  };
   connect(Dates, &QTabBar::currentChanged, this, [this] { Guarded([this] { DatesChange(); }); });
-
-  TopPanel = new QFrame(client);
-  TopPanel->setGeometry(0, 22, 491, 444);
-  MainPanel = new QFrame(TopPanel);
-  MainPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  MainPanel->setLineWidth(3);
-  MainPanel->setGeometry(0, 0, 491, 491);
-  MainPanel->setCursor(Qt::ArrowCursor);
-  SetBackground(MainPanel, kSilver);
-  Image2 = new PictureBox(MainPanel);
-  Image2->move(12, 12);
-  Image2->SetStretch(true);
-  Image2->SetAutoSize(true);
-  Image2->setEnabled(false);
   connect(Image2, &PictureBox::MouseDown, this, [this](Qt::MouseButton button, int x, int y) {
     Guarded([=, this] { Image2MouseDown(button, x, y); });
   });
+  onClick(Virtues, &PictureBox::Clicked, &TForm1::VButtonClick);
+  onClick(text1, &ClickableLabel::Clicked, &TForm1::text1Click);
+  onClick(Image1, &PictureBox::Clicked, &TForm1::Image1Click);
+  onClick(Look, &QPushButton::clicked, &TForm1::LookClick);
+  onClick(Talk, &QPushButton::clicked, &TForm1::TalkClick);
+  onClick(Read1, &QPushButton::clicked, &TForm1::Read1Click);
+  onClick(VButton, &QPushButton::clicked, &TForm1::VButtonClick);
+  onClick(Startgame, &QPushButton::clicked, &TForm1::StartgameClick);
+  onClick(Intro1, &QPushButton::clicked, &TForm1::Intro1Click);
 
-  RightPanel = new QFrame(client);
-  RightPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  RightPanel->setLineWidth(3);
-  SetBackground(RightPanel, Qt::black);
-  SetTextColor(RightPanel, Qt::white);
-  RightPanel->setGeometry(491, 0, 345, 444);
-  RightPanel->hide();
-
-  Narrator = new PictureBox(RightPanel);
-  Narrator->setGeometry(6, 6, 160, 160);
-  Narrator->SetStretch(true);
-  Virtues = new PictureBox(RightPanel);
-  Virtues->move(6, 6);
-  Virtues->SetAutoSize(true);
-  Virtues->setCursor(Qt::PointingHandCursor);
-  connect(Virtues, &PictureBox::Clicked, this, [this] { Guarded([this] { VButtonClick(); }); });
-
-  Narrate1 = MakeLabel("", RightPanel, TimesFont(24), Qt::white);
-  Narrate1->setWordWrap(true);
-  Narrate1->setGeometry(240, 40, 100, 30);
-
-  Narr2 = new QPlainTextEdit(RightPanel);
-  Narr2->setReadOnly(true);
-  Narr2->setFrameStyle(QFrame::NoFrame);
-  Narr2->setFont(TimesFont(16));
-  Narr2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Narr2->setGeometry(10, 180, 320, 240);
-  {
-    QPalette palette = Narr2->palette();
-    palette.setColor(QPalette::Base, Qt::black);
-    palette.setColor(QPalette::Text, Qt::white);
-    Narr2->setPalette(palette);
-  }
-
-  text1 = new ClickableLabel(RightPanel);
-  text1->setFont(TimesFont(16, true));
-  SetTextColor(text1, Qt::white);
-  text1->setWordWrap(true);
-  text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  text1->setGeometry(24, 121, 289, 168);
-  connect(text1, &ClickableLabel::Clicked, this, [this] { Guarded([this] { text1Click(); }); });
-
-  Scores = MakeLabel("", RightPanel, TimesFont(19), Qt::white);
-  Scores->setWordWrap(true);
-  Scores->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Scores->setGeometry(20, 150, 300, 300);
-
-  ControlPanel = new QFrame(RightPanel);
-  SetBackground(ControlPanel, kSilver);
-  SetTextColor(ControlPanel, Qt::black);
-  ControlPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  ControlPanel->setLineWidth(1);
-  ControlPanel->hide();
-
-  const QFont buttonFont = TimesFont(19, true);
-  Look = MakeButton("Look", ControlPanel, buttonFont, 89, 33);
-  Talk = MakeButton("Talk", ControlPanel, buttonFont, 89, 33);
-  Read1 = MakeButton("Read", ControlPanel, buttonFont, 89, 33);
-  VButton = MakeButton("Virtues", ControlPanel, buttonFont, 89, 33);
-  connect(Look, &QPushButton::clicked, this, [this] { Guarded([this] { LookClick(); }); });
-  connect(Talk, &QPushButton::clicked, this, [this] { Guarded([this] { TalkClick(); }); });
-  connect(Read1, &QPushButton::clicked, this, [this] { Guarded([this] { Read1Click(); }); });
-  connect(VButton, &QPushButton::clicked, this, [this] { Guarded([this] { VButtonClick(); }); });
-
-  Label3 = MakeLabel("Level", ControlPanel, TimesFont(21, true), kGrey);
-  Label4 = MakeLabel("Score", ControlPanel, TimesFont(21, true), kGrey);
-  Level = MakeLabel("1", ControlPanel, TimesFont(27, true), kGrey);
-  SLabel = MakeLabel("0", ControlPanel, TimesFont(27, true), kGrey);
-  Level->setMinimumWidth(60);
-  SLabel->setMinimumWidth(80);
-
-  Startgame = MakeButton("Start Game ", client, TimesFont(17), 120, 33);
-  Startgame->hide();
-  Intro1 = MakeButton("Introduction", client, TimesFont(17), 120, 33);
-  Intro1->hide();
-  connect(Startgame, &QPushButton::clicked, this,
-          [this] { Guarded([this] { StartgameClick(); }); });
-  connect(Intro1, &QPushButton::clicked, this, [this] { Guarded([this] { Intro1Click(); }); });
-
-  About = new QFrame(client);
-  About->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  About->setLineWidth(3);
-  SetBackground(About, kSilver);
-  About->setGeometry(98, 112, 448, 415);
-  About->hide();
-  Image1 = new PictureBox(About);
-  Image1->SetStretch(true);
-  Image1->setGeometry(6, 6, 436, 403);
-  Image1->SetPicture(AboutPicture());
-  Image1->setCursor(Qt::PointingHandCursor);
-  connect(Image1, &PictureBox::Clicked, this, [this] { Guarded([this] { Image1Click(); }); });
-
-  // The narration, the look message and the virtue chart appear only when asked for.
-  for (QWidget* shownOnDemand : std::initializer_list<QWidget*>{Narrate1, Narr2, text1, Virtues}) {
-    shownOnDemand->hide();
-  }
-
-  phlabel->lower();
-  phlabel2->lower();
-}
-
-void TForm1::BuildMenu() {
-  QMenuBar* bar = menuBar();
-  bar->setFont(font());
-  // The handlers own the check marks, as they always did: Qt's own toggle of a
-  // checkable item is undone before the handler runs.
-  auto onMenu = [this](QAction* action, void (TForm1::*handler)()) {
+  const std::pair<QAction*, void (TForm1::*)()> menu[] = {
+      {Introduction1, &TForm1::Introduction1Click},
+      {New1, &TForm1::New1Click},
+      {Open1, &TForm1::Open1Click},
+      {SaveAs1, &TForm1::SaveAs1Click},
+      {Exit1, &TForm1::Exit1Click},
+      {CardsOff, &TForm1::CardsOffClick},
+      {CardsOn, &TForm1::CardsOnClick},
+      {MusicOFF, &TForm1::MusicOFFClick},
+      {MusicON, &TForm1::MusicONClick},
+      {Score1, &TForm1::Score1Click},
+      {Contents1, &TForm1::Contents1Click},
+      {About1, &TForm1::About1Click},
+      {TipsOn, &TForm1::TipsOnClick},
+      {HighScore1, &TForm1::HighScore1Click}};
+  for (const auto& [action, handler] : menu) {
     connect(action, &QAction::triggered, this, [this, action, handler] {
+      // The handlers own the check marks, as they always did: Qt's own toggle of a
+      // checkable item is undone before the handler runs.
       if (action->isCheckable()) action->setChecked(!action->isChecked());
       Guarded([this, handler] { (this->*handler)(); });
     });
-  };
-  auto checkable = [](QAction* action, bool checked) {
-    action->setCheckable(true);
-    action->setChecked(checked);
-    return action;
-  };
-  // An entry with no caption between the named entries keeps them apart, as before.
-  auto spacer = [bar] {
-    QAction* gap = bar->addAction("  ");
-    gap->setEnabled(false);
-  };
-
-  QMenu* file = bar->addMenu("&File");
-  Introduction1 = file->addAction("&Introduction");
-  Introduction1->setEnabled(false);
-  New1 = file->addAction("&New Game");
-  Open1 = file->addAction("&Open Saved Game...");
-  SaveAs1 = file->addAction("&Save Game");
-  SaveAs1->setEnabled(false);
-  file->addSeparator();
-  Exit1 = file->addAction("E&xit");
-  onMenu(Introduction1, &TForm1::Introduction1Click);
-  onMenu(New1, &TForm1::New1Click);
-  onMenu(Open1, &TForm1::Open1Click);
-  onMenu(SaveAs1, &TForm1::SaveAs1Click);
-  onMenu(Exit1, &TForm1::Exit1Click);
-  spacer();
-
-  QMenu* options = bar->addMenu("&Options");
-  CardsOff = checkable(options->addAction("Card Game OFF"), false);
-  CardsOn = checkable(options->addAction("Card Game On"), true);
-  MusicOFF = checkable(options->addAction("Music is OFF"), false);
-  MusicON = checkable(options->addAction("Music is ON"), true);
-  onMenu(CardsOff, &TForm1::CardsOffClick);
-  onMenu(CardsOn, &TForm1::CardsOnClick);
-  onMenu(MusicOFF, &TForm1::MusicOFFClick);
-  onMenu(MusicON, &TForm1::MusicONClick);
-  spacer();
-
-  Score1 = bar->addAction("&Scores");
-  onMenu(Score1, &TForm1::Score1Click);
-  spacer();
-
-  QMenu* help = bar->addMenu("&Help");
-  Contents1 = help->addAction("&Contents");
-  SearchforHelpOn1 = help->addAction("&Search for Help On...");
-  SearchforHelpOn1->setEnabled(false);
-  SearchforHelpOn1->setVisible(false);
-  HowtoUseHelp1 = checkable(help->addAction("&How to Use Help"), true);
-  HowtoUseHelp1->setEnabled(false);
-  HowtoUseHelp1->setVisible(false);
-  About1 = help->addAction("&About...");
-  onMenu(Contents1, &TForm1::Contents1Click);
-  onMenu(About1, &TForm1::About1Click);
-  spacer();
-
-  QMenu* tips = bar->addMenu("&Tips");
-  TipsOn = checkable(tips->addAction("Tips On"), true);
-  onMenu(TipsOn, &TForm1::TipsOnClick);
-  spacer();
-
-  HighScore1 = bar->addAction("High Scores");
-  HighScore1->setVisible(false);
-  onMenu(HighScore1, &TForm1::HighScore1Click);
-  spacer();
+  }
 }
 
 void TForm1::FormCreate() {
   // The cursors are the program's own pictures (media/Cursors), made when first used.
   context_.platform.ProcessMessages();
-  Playit(Music::kTheme, kSoundAsync);
+  Playit(kThemeSound, kSoundAsync);
   ChangeCursor(kHandMode);
   Image2->LoadFromFile(context_.data.Resolve(kTitlePicture));
   HighScore1->setVisible(true);
   Narrator->LoadFromFile(context_.data.Resolve(kHeroPortrait));
-  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChart));
+  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
   StartupLayout();
 }
 
@@ -313,82 +96,15 @@ void TForm1::StartupLayout() {
   const ScreenSize screen = context_.platform.Screen();
   ScreenHeight = screen.height;
   ScreenWidth = screen.width;
-  const int H = ScreenHeight;
-  const int W = ScreenWidth;
-  auto f = [H](double fraction) { return ScreenFraction(H, fraction); };
-
-  About->move(W / 2 - 213, About->y());
-  TopPanel->setGeometry(0, TopPanel->y(), f(0.82), H);
-  MainPanel->setGeometry(MainPanel->x(), 0, f(0.82), f(0.82));
-  RightPanel->setGeometry(f(0.82), 0, W - MainPanel->width(), H);
-  // The control panel spans the right-hand panel inside its bevel and reaches its bottom.
-  const QRect inside = RightPanel->contentsRect();
-  ControlPanel->setGeometry(inside.left(), f(0.7), inside.width(), f(0.3));
-  Narr2->setGeometry(Narr2->x(), f(0.23), RightPanel->width() - 20, f(0.4));
-  Narrator->resize(f(0.2), f(0.2));
-  Scores->setGeometry(Scores->x(), f(0.22), Narr2->width() - 20, Scores->height());
-  Talk->move(f(0.14), f(0.04));
-  Look->move(f(0.02), f(0.04));
-  Read1->move(f(0.02), f(0.1));
-  VButton->move(f(0.14), f(0.1));
-  Label3->move(f(0.27), f(0.04));
-  Label4->move(f(0.36), f(0.04));
-  SLabel->move(f(0.38), f(0.07));
-  Level->move(f(0.3), f(0.07));
-  Narrate1->move(f(0.3), Narrate1->y());
-  Startgame->move(f(0.9), f(0.7));
-  Intro1->move(f(1.1), f(0.7));
-  // The two title buttons stand 0.2 H apart; on small screens they narrow to keep a gap.
-  for (QPushButton* button : {Startgame, Intro1}) {
-    button->resize(std::min(button->width(), f(0.2) - 8), button->height());
-  }
-  SetPointSize(phlabel, f(0.08));
-  // The title words stop where the slide ends: at the first step past the scene frame
-  // (0.85 H) that still leaves them room, so they never end half behind the picture.
-  phlabel->resize(std::clamp(W - f(0.85) - 1, f(0.3), f(0.5)), phlabel->height());
-  phlabel2->setGeometry(phlabel2->x(), f(0.4), f(0.39), phlabel2->height());
-  text1->resize(f(0.38), text1->height());
-  Dates->resize(f(0.8), Dates->height());
-
-  auto fillMainPanel = [this] {
-    Image2->SetAutoSize(false);
-    Image2->setGeometry(MainPanel->rect().adjusted(kMainPanelInset, kMainPanelInset,
-                                                   -kMainPanelInset, -kMainPanelInset));
-  };
-  if (H > 768) {
-    fillMainPanel();
-    SetPointSize(Narr2, 12);
-    SetPointSize(Dates, 9);
-    Dates->move(Dates->x(), 0);
-    SetPointSize(text1, 12);
-  }
-  if (H > 600) return;
-  text1->move(text1->x(), 20);
-  for (QPushButton* button : {Talk, Look, Read1, VButton}) {
-    button->resize(55, button->height());
-    SetPointSize(button, 8);
-  }
-  for (QLabel* label : {Label3, Label4, SLabel, Level}) SetPointSize(label, 12);
-  SLabel->move(SLabel->x(), 45);
-  Level->move(Level->x(), 45);
-  if (H == 600) return;
-  fillMainPanel();
-  SetPointSize(Scores, 12);
+  LayOutForScreen(ScreenWidth, ScreenHeight);
 }
 
 void TForm1::FormActivate() {
   if (TitleDone != 0) return;
-  const int H = ScreenHeight;
-  int x = ScreenFraction(H, 0.5);
-  // The step is kept as a signed byte, as it always was; on screens where that byte
-  // would not be positive (below 20 or from 2560 lines up) the true step, at least 1,
-  // is taken so that the labels always arrive.
-  int step = static_cast<std::int8_t>(ScreenFraction(H, 0.05));
-  if (step <= 0) step = std::max(1, ScreenFraction(H, 0.05));
-  while (ScreenWidth - phlabel->width() > x) {
+  const int step = TitleSlideStep(ScreenHeight);
+  for (int x = TitleSlideStart(ScreenHeight); ScreenWidth - phlabel->width() > x; x += step) {
     phlabel->move(x, phlabel->y());
     phlabel2->move(x, phlabel2->y());
-    x += step;
     context_.platform.Pause(80);
     context_.platform.ProcessMessages();
   }
@@ -411,8 +127,7 @@ void TForm1::Initialize(bool keepTab) {
   Image2->setEnabled(true);
   Tips(kCoverTip);
   NewRoom(keepTab ? state_.CurrentTab : kCoverTab);
-  CellSize = Image2->height() / 20;
-  if (ScreenHeight == 600) CellSize = 30;
+  CellSize = CellSizeFor(Image2->height(), ScreenHeight);
   Image2->show();
   state_.TaskDone = 0;
   state_.GameStarted = true;
@@ -421,51 +136,22 @@ void TForm1::Initialize(bool keepTab) {
 }
 
 void TForm1::Tips(int mode) {
-  auto hideTip = [this] {
-    Narrator->hide();
-    Scores->hide();
-  };
   // Whether the player may talk here does not depend on the tips being shown.
   if (mode == kNoTalkTip) Talk->setEnabled(false);
   if (mode == kTalkTip) Talk->setEnabled(true);
-  if (!TipsOn->isChecked()) {
-    hideTip();
-    return;
+  const std::string tip = TipText(mode, state_.TaskTab, state_.CardsDisabled, state_.TaskVirtue);
+  const bool shown = TipsOn->isChecked() && !tip.empty();
+  if (shown) {
+    if (mode == kTalkTip) TextBuffer = tip;  // this tip has always gone through the buffer
+    Scores->setText(QString::fromStdString(tip));
   }
-  if (mode == kCoverTip) {
-    if (state_.TaskTab != 0) {
-      hideTip();
-      return;
-    }
-    Scores->setText(state_.CardsDisabled == 0
-                        ? "Starting a new level:  Click on the Date Book cover.  You must put "
-                          "the Virtue Cards in order before doing anything else."
-                        : "Starting a new level:  Click on the Date Book cover.");
-  } else if (mode == kNoTalkTip) {
-    Scores->setText(
-        "You may look or read about the scene to help you answer questions later.  You can't "
-        "talk unless you are assigned a task on this date.  Please click on the COVER tab.");
-  } else if (mode == kTalkTip) {
-    TextBuffer =
-        "You may talk to a character on this screen.  Look or read about the scene to help you "
-        "answer questions.  You are seeking the virtue of ";
-    // After an answer has earned the bonus the value carries 100 more; name the virtue.
-    TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
-    Scores->setText(QString::fromStdString(TextBuffer));
-  }
-  Narrator->show();
-  Scores->show();
+  Narrator->setVisible(shown);
+  Scores->setVisible(shown);
 }
 
 void TForm1::TipsOnClick() {
   TipsOn->setChecked(!TipsOn->isChecked());
-  int mode = kNoTalkTip;
-  if (state_.CurrentTab == kCoverTab) {
-    mode = kCoverTip;
-  } else if (state_.TaskTab == state_.CurrentTab || state_.TaskTab == kAnyTab) {
-    mode = kTalkTip;
-  }
-  Tips(mode);
+  Tips(TipModeFor(state_.CurrentTab, state_.TaskTab));
 }
 
 void TForm1::ClearRight(int mode) {
@@ -497,17 +183,9 @@ void TForm1::Exit1Click() {
 
 void TForm1::SessionEnding() {
   sessionEnding_ = true;
-  // The modal windows go first, innermost first; their loops end as this returns. A
-  // prompt that was asking whether to quit thereby lets the main window close.
-  for (int open = 0; open < 16; ++open) {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == nullptr) break;
-    if (auto* dialog = qobject_cast<QDialog*>(modal)) {
-      dialog->done(QDialog::Rejected);
-    } else {
-      modal->hide();
-    }
-  }
+  // The modal windows go first. A prompt that was asking whether to quit thereby lets the
+  // main window close.
+  CloseModalWindows();
   close();
 }
 
@@ -558,7 +236,7 @@ void TForm1::MusicONClick() {
   MusicON->setChecked(true);
   MusicOFF->setChecked(false);
   context_.music.SetMusicOn(true);
-  Playit(Music::kTheme, kSoundAsync);
+  Playit(kThemeSound, kSoundAsync);
 }
 
 void TForm1::MusicOFFClick() {

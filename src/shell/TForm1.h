@@ -1,12 +1,6 @@
 #pragma once
 
-#include <QAction>
-#include <QFrame>
-#include <QLabel>
 #include <QMainWindow>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTabBar>
 
 #include <cstdint>
 #include <functional>
@@ -14,23 +8,21 @@
 #include <string_view>
 #include <vector>
 
-#include "core/ClickableLabel.h"
 #include "core/GameContext.h"
 #include "core/MainForm.h"
-#include "media/PictureBox.h"
 #include "scene/SceneFiles.h"
+#include "shell/MainWindowDesign.h"
+#include "shell/MainWindowRules.h"
+#include "store/SavedGameFile.h"
 
 namespace quenna {
 
 class Game;
 
-// Tip modes of the right-hand panel.
-enum TipMode : int { kCoverTip = 1, kNoTalkTip = 2, kTalkTip = 3 };
-
 // The main window: the title screen, then the date book with its scene picture and the
 // black right-hand panel. It owns the game state (through the game object) and is the
 // window through which every other window reaches it.
-class TForm1 : public QMainWindow, public MainForm {
+class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   Q_OBJECT
 
  public:
@@ -54,6 +46,8 @@ class TForm1 : public QMainWindow, public MainForm {
   void NextLevel();
   void ResetScore(int row) override;
   void UpdateScores();
+  // Refreshes the level list, which recomputes TotalScore, and shows the total.
+  void RefreshTotal();
   void ChangeCursor(int mode);
 
   // Title screen, date book and the right-hand panel.
@@ -124,52 +118,6 @@ class TForm1 : public QMainWindow, public MainForm {
   // Shows another window of the game modally; the main window is active again after.
   void ShowModalWindow(QWidget& window);
 
-  // Controls, named as the window has always named them.
-  QLabel* phlabel = nullptr;
-  QLabel* phlabel2 = nullptr;
-  QTabBar* Dates = nullptr;
-  QFrame* TopPanel = nullptr;
-  QFrame* MainPanel = nullptr;
-  PictureBox* Image2 = nullptr;
-  QFrame* RightPanel = nullptr;
-  PictureBox* Narrator = nullptr;
-  PictureBox* Virtues = nullptr;
-  QLabel* Narrate1 = nullptr;
-  ClickableLabel* text1 = nullptr;
-  QLabel* Scores = nullptr;
-  QPlainTextEdit* Narr2 = nullptr;
-  QFrame* ControlPanel = nullptr;
-  QPushButton* Look = nullptr;
-  QPushButton* Talk = nullptr;
-  QPushButton* Read1 = nullptr;
-  QPushButton* VButton = nullptr;
-  QLabel* Label3 = nullptr;
-  QLabel* Label4 = nullptr;
-  QLabel* Level = nullptr;
-  QLabel* SLabel = nullptr;
-  QPushButton* Startgame = nullptr;
-  QPushButton* Intro1 = nullptr;
-  QFrame* About = nullptr;
-  PictureBox* Image1 = nullptr;
-
-  // Menu items.
-  QAction* Introduction1 = nullptr;
-  QAction* New1 = nullptr;
-  QAction* Open1 = nullptr;
-  QAction* SaveAs1 = nullptr;
-  QAction* Exit1 = nullptr;
-  QAction* CardsOff = nullptr;
-  QAction* CardsOn = nullptr;
-  QAction* MusicOFF = nullptr;
-  QAction* MusicON = nullptr;
-  QAction* Score1 = nullptr;
-  QAction* Contents1 = nullptr;
-  QAction* SearchforHelpOn1 = nullptr;
-  QAction* HowtoUseHelp1 = nullptr;
-  QAction* About1 = nullptr;
-  QAction* TipsOn = nullptr;
-  QAction* HighScore1 = nullptr;
-
   // The screen the layout was made for, read once at start-up.
   int ScreenHeight = 0;
   int ScreenWidth = 0;
@@ -183,17 +131,17 @@ class TForm1 : public QMainWindow, public MainForm {
   int NarrationLoaded = 0;
   int Speaker = 0;
   int TitleDone = 0;
-  // The file dialogs of saved games. They keep their settings between uses, and the
-  // save dialog offers the name chosen last.
-  FileDialogOptions OpenDialog;
-  FileDialogOptions SaveDialog;
+  // The file dialogs of saved games, in the player's folder. They keep their settings
+  // between uses, and the save dialog offers the name chosen last.
+  FileDialogOptions OpenDialog{"Open Saved Game", kSavedGamesFilter, "SAV", {}, {}, false};
+  FileDialogOptions SaveDialog{"Save Game", kSavedGamesFilter, ".SAV", {}, {}, true};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void BuildControls();
-  void BuildMenu();
+  // Connects the controls and the menu to their handlers, each behind the error guard.
+  void ConnectControls();
   // Connects a widget signal to a handler, behind the error guard.
   void Guarded(const std::function<void()>& handler);
   // Selects a tab of the date book without running DatesChange.

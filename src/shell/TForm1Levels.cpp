@@ -5,6 +5,7 @@
 #include "media/Cursors.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
+#include "store/ScoreLine.h"
 #include "store/TOption1.h"
 
 namespace quenna {
@@ -12,37 +13,34 @@ namespace quenna {
 void TForm1::UpdateLevels(std::int8_t column1, std::int8_t amount1, std::int8_t column2,
                           std::int8_t amount2, std::int8_t column3, std::int8_t amount3,
                           std::int8_t column4, std::int8_t amount4) {
-  const int row = state_.CurrentLevel - 1;
-  LevelTable& table = state_.LevelTable;
-  table.Add(row, column1, amount1);
-  table.Add(row, column2, amount2);
-  table.Add(row, column3, amount3);
-  table.Add(row, column4, amount4);
-  table.Add(row, LevelTable::kProgressColumn, 1);
-  game_.Option1().ReadData(table, 56);
-  SLabel->setText(QString::number(state_.TotalScore));
+  state_.LevelTable.Record(
+      state_.CurrentLevel - 1,
+      {{{column1, amount1}, {column2, amount2}, {column3, amount3}, {column4, amount4}}});
+  RefreshTotal();
 }
 
 void TForm1::NextLevel() {
   state_.CurrentLevel = state_.LevelTable.FirstOpenLevel();
-  game_.PlayCards().CardRoundsDone = state_.CurrentLevel - 1;
+  game_.PlayCards().Round.ReachLevel(state_.CurrentLevel);
 }
 
 void TForm1::ResetScore(int row) {
   state_.LevelTable.ClearPoints(row);
   NextLevel();
   Level->setText(QString::number(state_.CurrentLevel));
-  game_.Option1().ReadData(state_.LevelTable, 56);
-  game_.PlayCards().DealCount = 99;
-  game_.PlayCards().CardRoundDone = 0;
-  SLabel->setText(QString::number(state_.TotalScore));
+  game_.PlayCards().Round.NewLevel();
+  RefreshTotal();
 }
 
 void TForm1::UpdateScores() {
   Level->setText(QString::number(state_.CurrentLevel));
-  game_.Option1().ReadData(state_.LevelTable, 56);
-  SLabel->setText(QString::number(state_.TotalScore));
+  RefreshTotal();
   state_.VirtuesChanged = true;
+}
+
+void TForm1::RefreshTotal() {
+  game_.Option1().ReadData(state_.LevelTable, kLevelListLines);
+  SLabel->setText(QString::number(state_.TotalScore));
 }
 
 void TForm1::ChangeCursor(int mode) {

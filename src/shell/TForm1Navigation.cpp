@@ -1,19 +1,21 @@
 // Moving through the date book and from level to level.
 #include "cards/TPlayCards.h"
+#include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
 #include "shell/Game.h"
+#include "shell/MainWindowRules.h"
 #include "shell/TForm1.h"
+#include "store/ScoreLine.h"
 #include "store/THighScores.h"
 #include "store/TOption1.h"
 #include "store/TSaveFirst.h"
 #include "story/TIntro.h"
+#include "talk/AnswerScoring.h"
 
 namespace quenna {
 namespace {
 constexpr const char* kCoverHint = "Click on the book for playing cards";
-constexpr const char* kNextLevelInvitation =
-    "  Now please click on the cover to achieve the next level.";
 }  // namespace
 
 void TForm1::DatesChange() {
@@ -31,19 +33,18 @@ void TForm1::DatesChange() {
 }
 
 void TForm1::NewRoom(int tab) {
-  const bool mayTalk = tab == state_.TaskTab || state_.TaskTab == kAnyTab;
   state_.CurrentTab = static_cast<std::int8_t>(tab);
   NarrationLoaded = 0;
   if (ScreenHeight == 600) PositionScreen(tab);
   if (tab == kCoverTab) {
-    DrawPic(ScreenHeight == 600 ? kCoverPicture600 : kDateTabs[0].scenePicture);
+    DrawPic(PagePicture(kCoverTab, ScreenHeight));
     Image2->setCursor(GameCursor(kHandCursor));
     Image2->setToolTip(kCoverHint);
     Tips(kCoverTip);
     return;
   }
-  DrawPic(kDateTabs.at(static_cast<std::size_t>(tab)).scenePicture);
-  Tips(mayTalk ? kTalkTip : kNoTalkTip);
+  DrawPic(PagePicture(tab, ScreenHeight));
+  Tips(TipModeFor(tab, state_.TaskTab));
   Image2->setToolTip({});
   ReadMessages();
 }
@@ -63,13 +64,7 @@ void TForm1::DateCaption() {
 void TForm1::CoverClick() {
   ClearRight(1);
   TPlayCards& cards = game_.PlayCards();
-  if (state_.CardsDisabled == 1 && cards.CardRoundDone == 0) {
-    // With the card game off the level's progress is marked as if the game was won,
-    // and the card window goes straight to the task.
-    state_.LevelTable.Set(state_.CurrentLevel - 1, LevelTable::kProgressColumn, 3);
-    cards.CardRoundsDone += 1;
-    cards.CardRoundDone = 1;
-  }
+  if (state_.CardsDisabled == 1) SkipCardGame(cards.Round, state_.LevelTable, state_.CurrentLevel);
   ShowModalWindow(cards);
 }
 
@@ -86,8 +81,7 @@ void TForm1::LevelEnd() {
   state_.TaskVirtue = 0;
   Scores->setText(QString::fromStdString(TextBuffer));
   Scores->show();
-  game_.PlayCards().DealCount = 99;
-  game_.PlayCards().CardRoundDone = 0;
+  game_.PlayCards().Round.NewLevel();
   NextLevel();
   UpdateScores();
   ChangeCursor(kHandMode);
@@ -96,7 +90,7 @@ void TForm1::LevelEnd() {
 
 void TForm1::GameEnd() {
   Scores->setText("Congratulations on completing the game!");
-  Playit(Music::kTheme, kSoundAsync);
+  Playit(kThemeSound, kSoundAsync);
   context_.platform.ProcessMessages();
   context_.platform.Pause(500);
   game_.Intro().SetUpEnd();
@@ -104,7 +98,7 @@ void TForm1::GameEnd() {
   ShowModalWindow(game_.Intro());
   game_.HighScores().NewScore(state_.TotalScore);
   ShowModalWindow(game_.HighScores());
-  Image2->LoadFromFile(context_.data.Resolve("quenna.jpg"));
+  Image2->LoadFromFile(context_.data.Resolve(kTitlePicture));
   context_.platform.ProcessMessages();
   context_.platform.Pause(1000);
   state_.GameStarted = false;
@@ -136,10 +130,8 @@ void TForm1::Introduction1Click() {
 }
 
 void TForm1::New1Click() {
-  int progress = state_.LevelTable.SumOfAllValues();
-  // A dealt card game counts as progress worth keeping, even without points.
-  if (progress == 0 && game_.PlayCards().TableNotDealt == 0) progress = 1;
-  if (progress == 0) {
+  const NewGameStart start = NewGameStartFor(state_.LevelTable, game_.PlayCards().Round.Dealt());
+  if (start == NewGameStart::kAtOnce) {
     state_.CurrentLevel = 1;
     Initialize(true);
     TitleDone = 1;
@@ -147,7 +139,7 @@ void TForm1::New1Click() {
     SelectTab(kCoverTab);
     return;
   }
-  if (progress > 1) {
+  if (start == NewGameStart::kAfterAsking) {
     TSaveFirst& prompt = game_.SaveFirst();
     prompt.Tag = 0;
     ShowModalWindow(prompt);
@@ -158,7 +150,7 @@ void TForm1::New1Click() {
   NewRoom(kCoverTab);
   SelectTab(kCoverTab);
   ResetScore(1);
-  Virtues->LoadFromFile(context_.data.Resolve("virtues.jpg"));
+  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
 }
 
 void TForm1::CardsOffClick() {
@@ -174,7 +166,7 @@ void TForm1::CardsOnClick() {
 }
 
 void TForm1::Score1Click() {
-  game_.Option1().ReadData(state_.LevelTable, 56);
+  game_.Option1().ReadData(state_.LevelTable, kLevelListLines);
   ShowModalWindow(game_.Option1());
 }
 

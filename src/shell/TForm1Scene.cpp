@@ -1,6 +1,7 @@
 // The scene picture and the texts of a year page: what a click on the picture means,
 // the look messages and the narration.
 #include "core/WorldTables.h"
+#include "scene/SceneClicks.h"
 #include "scene/ShiftedText.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
@@ -17,8 +18,7 @@ void TForm1::TalkClick() {
 
 void TForm1::Image2MouseDown(Qt::MouseButton, int x, int y) {
   state_.GameSaved = false;
-  if (CellSize <= 0) CellSize = 1;  // a picture control smaller than 20 pixels
-  ClickedCell = y / CellSize + kGridRowsPerColumn * (x / CellSize);
+  ClickedCell = CellAt(x, y, CellSize);
   if (state_.CurrentTab == kCoverTab) {
     CoverClick();
     return;
@@ -31,11 +31,8 @@ void TForm1::Image2MouseDown(Qt::MouseButton, int x, int y) {
 }
 
 void TForm1::Looks(int cell) {
-  // A cell beyond the grid (a picture wider than 32 cells) has nothing there.
-  int value = cell >= 0 && cell < kGridCells ? Grid[static_cast<std::size_t>(cell)] : 0;
-  if (value < 1) value = 0;
   text1->show();
-  const std::string line = LineAt(MessageText, value);
+  const std::string line = LineAt(MessageText, LookValue(Grid, cell));
   // The text files hold one byte per character, as the narration does.
   text1->setText(QString::fromLatin1(line.data(), static_cast<int>(line.size())));
 }

@@ -1,34 +1,16 @@
 // Saved games and the question before quitting.
 #include "cards/TPlayCards.h"
+#include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
 #include "store/SavedGameFile.h"
+#include "store/SavedGameState.h"
 #include "store/TReminder.h"
 
 namespace quenna {
-namespace {
-
-constexpr const char* kSavedGamesFilter = "Saved games|*.sav";
-
-}  // namespace
-
 void TForm1::SaveAs1Click() {
-  TPlayCards& cards = game_.PlayCards();
-  SavedGame saved;
-  saved.LevelTable = state_.LevelTable;
-  saved.CurrentLevel = LowByte(state_.CurrentLevel);
-  saved.CardRoundsDone = LowByte(cards.CardRoundsDone);
-  saved.CardRoundDone = LowByte(cards.CardRoundDone);
-  saved.TaskTab = LowByte(state_.TaskTab);
-  saved.TaskVirtue = LowByte(state_.TaskVirtue);
-  saved.AnsweredFlags = state_.AnsweredFlags.SavedBytes();
-
-  SaveDialog.title = "Save Game";
-  SaveDialog.filter = kSavedGamesFilter;
-  SaveDialog.defaultExtension = ".SAV";
-  SaveDialog.initialDirectory = context_.userFolder;
-  SaveDialog.overwritePrompt = true;
+  const SavedGame saved = GatherSavedGame(state_, game_.PlayCards().Round);
   const auto file = context_.platform.SaveFileName(SaveDialog);
   if (!file) return;
   SaveDialog.fileName = file->string();
@@ -44,33 +26,15 @@ void TForm1::Open1Click() {
     TitleDone = 1;
   }
 
-  OpenDialog.title = "Open Saved Game";
-  OpenDialog.filter = kSavedGamesFilter;
-  OpenDialog.defaultExtension = "SAV";
-  OpenDialog.initialDirectory = context_.userFolder;
-  OpenDialog.overwritePrompt = false;
   OpenDialog.fileName.clear();
   const auto file = context_.platform.OpenFileName(OpenDialog);
   if (!file) return;
 
   // Checked whole before anything changes: a bad file leaves the game as it was.
-  const SavedGame saved = ReadSavedGame(*file);
-
-  TPlayCards& cards = game_.PlayCards();
-  state_.LevelTable = saved.LevelTable;
-  state_.AnsweredFlags.LoadSavedBytes(saved.AnsweredFlags);
-  state_.CurrentLevel = saved.CurrentLevel;
-  state_.TaskTab = saved.TaskTab;
-  if (state_.CurrentTab == state_.TaskTab) Talk->setEnabled(true);
-  if (state_.CurrentTab != kCoverTab && state_.TaskTab == kAnyTab) Talk->setEnabled(true);
-  Level->setText(QString::number(state_.CurrentLevel));
-  cards.CardRoundsDone = saved.CardRoundsDone;
+  ApplySavedGame(ReadSavedGame(*file), state_, game_.PlayCards().Round);
+  if (TalkAfterOpen(state_.CurrentTab, state_.TaskTab)) Talk->setEnabled(true);
   UpdateScores();
-  cards.DealCount = 99;
-  cards.CardRoundDone = saved.CardRoundDone;
-  state_.TaskVirtue = saved.TaskVirtue;
-  Virtues->LoadFromFile(context_.data.Resolve("virtues.jpg"));
-  state_.VirtuesChanged = true;
+  Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
   VirtueOn();
 }
 

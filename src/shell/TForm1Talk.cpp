@@ -1,46 +1,26 @@
 // Conversations with the people of the date book, and the scoring of their answers.
-#include <QPainter>
-
+#include "core/DisabledWhile.h"
+#include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "media/PictureLoader.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
-#include "store/TOption1.h"
-#include "talk/Dialogue.h"
+#include "talk/AnswerScoring.h"
 #include "talk/Roster.h"
 #include "talk/TCloseUp.h"
-#include "talk/VirtueChart.h"
+#include "talk/VirtueBars.h"
 
 namespace quenna {
 namespace {
 
-constexpr int kPointsPerVirtue = 4;
-constexpr int kBonusPoints = 20;
-// Added to TaskVirtue once the level's bonus is earned, taken off again by the level end.
-constexpr int kBonusEarned = 100;
 constexpr int kMeetingPause = 1000;
-
-// Keeps a window disabled for as long as it lives, and enables it again however the
-// scope is left, a picture that fails to load included.
-class DisabledWhile {
- public:
-  explicit DisabledWhile(QWidget& window) : window_(window) { window_.setEnabled(false); }
-  ~DisabledWhile() { window_.setEnabled(true); }
-  DisabledWhile(const DisabledWhile&) = delete;
-  DisabledWhile& operator=(const DisabledWhile&) = delete;
-
- private:
-  QWidget& window_;
-};
 
 }  // namespace
 
 void TForm1::Talks(int cell) {
   Speaker = state_.CurrentTab;
   if (!MayTalkOn(state_.TaskTab, state_.CurrentTab)) return;
-  // A cell beyond the grid (a picture wider than the grid) has nobody there.
-  if (cell < 0 || cell >= kGridCells) return;
-  const RosterRow* person = FindRosterRow(state_.CurrentTab, Grid[static_cast<std::size_t>(cell)]);
+  const RosterRow* person = PersonAt(state_.CurrentTab, Grid, cell);
   if (person == nullptr) return;
   Speaker = person->speaker;
   Meets(std::string(person->picture), std::string(person->dialogue));
@@ -76,41 +56,27 @@ void TForm1::FreeAnswers() {
 
 void TForm1::CreditAnswer(int question, const std::string& virtueDigits) {
   MarkAnswers(static_cast<std::int8_t>(question));
-  const auto virtues = CreditedVirtues(virtueDigits);
-  // An unknown digit credits nothing: its column gets 0 points.
-  std::array<std::int8_t, dialogue::kVirtuesPerQuestion> columns{};
-  std::array<std::int8_t, dialogue::kVirtuesPerQuestion> amounts{};
-  for (std::size_t i = 0; i < virtues.size(); ++i) {
-    if (virtues[i] == 0) continue;
-    GetPoints(static_cast<std::int8_t>(virtues[i]));
-    columns[i] = static_cast<std::int8_t>(virtues[i] - 1);
-    amounts[i] = kPointsPerVirtue;
-  }
-  UpdateLevels(columns[0], amounts[0], columns[1], amounts[1], columns[2], amounts[2], columns[3],
-               amounts[3]);
+  state_.TaskVirtue =
+      ScoreAnswer(state_.LevelTable, state_.CurrentLevel, state_.TaskVirtue, virtueDigits)
+          .taskVirtue;
+  RefreshTotal();
 }
 
 void TForm1::GetPoints(std::int8_t virtue) {
-  if (virtue != state_.TaskVirtue) return;
-  state_.TaskVirtue += kBonusEarned;
-  state_.LevelTable.Add(state_.CurrentLevel - 1, virtue - 1, kBonusPoints);
-  game_.Option1().ReadData(state_.LevelTable, 56);
-  SLabel->setText(QString::number(state_.TotalScore));
+  state_.TaskVirtue = CheckBonus(state_.LevelTable, state_.CurrentLevel, state_.TaskVirtue, virtue);
+  RefreshTotal();
 }
 
 void TForm1::ExtraPoints() {
-  if (state_.TaskVirtue < kBonusEarned) {
-    TextBuffer = "Congratulations on completing the level.  No bonus points were earned.";
-    return;
-  }
-  Playit(Music::kBonus, kSoundAsync);
-  TextBuffer = "Congratulations! This question earned bonus points for ";
-  state_.TaskVirtue -= kBonusEarned;
-  SetVirtue();
+  TextBuffer = LevelEndText(state_.TaskVirtue);
+  if (!BonusDue(state_.TaskVirtue)) return;
+  Playit(kBonusSound, kSoundAsync);
+  state_.TaskVirtue = SoughtVirtue(state_.TaskVirtue);
 }
 
 void TForm1::SetVirtue() {
-  TextBuffer += VirtueName(state_.TaskVirtue);
+  // After an answer has earned the bonus the value carries the mark; name the virtue.
+  TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
 }
 
 void TForm1::VirtueOn() {
@@ -118,18 +84,8 @@ void TForm1::VirtueOn() {
   Virtues->show();
   if (!state_.VirtuesChanged) return;
   state_.VirtuesChanged = false;
-  const auto totals = VirtueTotals(state_.LevelTable);
-  const QImage gold = LoadPicture(context_.data.Resolve("gold.jpg"));
-  {
-    // The bars go on top of what the chart shows; only reloading the chart clears them.
-    QPainter painter(&Virtues->Canvas());
-    for (int k = 0; k < kVirtueCount; ++k) {
-      const int steps = BarSteps(totals[static_cast<std::size_t>(k)]);
-      for (int step = 0; step < steps; ++step) {
-        painter.drawImage(virtuechart::kBarLeft + step, virtuechart::RowTop(k), gold);
-      }
-    }
-  }
+  const QImage gold = LoadPicture(context_.data.Resolve(kGoldBarPicture));
+  DrawVirtueBars(Virtues->Canvas(), gold, state_.LevelTable);
   Virtues->update();
   context_.platform.ProcessMessages();
 }

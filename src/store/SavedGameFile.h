@@ -47,6 +47,9 @@ struct SavedGame {
   bool operator==(const SavedGame&) const = default;
 };
 
+// What the file dialogs offer: saved games end in ".sav".
+inline constexpr const char* kSavedGamesFilter = "Saved games|*.sav";
+
 using SavedGameBytes = std::array<std::uint8_t, kSavedGameBytes>;
 
 // The low 8 bits of a game value, as the file keeps it.

@@ -63,9 +63,9 @@ LevelList BuildLevelList(const LevelTable& table, int lineCount) {
       line.AddScore(kVirtueUnitsColumns[static_cast<std::size_t>(column)],
                     table.Value(d - 1, column));
     }
-    list.total += line.RowSum();
     list.lines.push_back(line.Finish());
   }
+  list.total = table.PointsTotal();
   return list;
 }
 

@@ -50,7 +50,6 @@ class ScoreLine {
   void AddScore(int position, std::int8_t value);
   // Writes the sum into its three-digit field and returns the finished line.
   std::string Finish();
-  int RowSum() const { return rowSum_; }
 
  private:
   void WriteField(int unitsPosition, int value, int digits);
@@ -67,10 +66,13 @@ struct LevelList {
   int total = 0;                   // the game's total score
 };
 
-// Fills the list for a table, as the window does with its line count (always 56: 55
-// level lines and an empty last line). FirstOpenRow is the first row from the second
-// on that is not complete, or the line count when all are; row 0 is never examined,
-// so level 2 may be replayed even before level 1 is complete.
+// The level list's lines: one for each of the 55 levels and an empty last one.
+inline constexpr int kLevelListLines = LevelTable::kRows + 1;
+
+// Fills the list for a table, as the window does with its line count (always
+// kLevelListLines). FirstOpenRow is the first row from the second on that is not complete,
+// or the line count when all are; row 0 is never examined, so level 2 may be replayed even
+// before level 1 is complete. The total is the table's PointsTotal.
 LevelList BuildLevelList(const LevelTable& table, int lineCount);
 
 // Replay Level accepts the lines of levels; the empty line below them is ignored.

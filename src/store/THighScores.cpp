@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "core/GameFiles.h"
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
 
@@ -156,7 +157,7 @@ void THighScores::Button1Click() {
   Label1->setFont(title);
   Label1->resize(Label1->width(), std::max(Label1->height(), Label1->sizeHint().height()));
   context_.music.SetKeepMusic(1);
-  context_.music.Playit(Music::kTheme, kSoundAsync);
+  context_.music.Playit(kThemeSound, kSoundAsync);
   if (failure) context_.platform.ErrorBox(*failure);
 }
 

@@ -34,7 +34,6 @@ class THighScores : public GameDialog {
   void Button1Click();  // "Enter Your Name"
   void Button2Click();  // "Exit"
 
-  const HighScoreTable& Table() const { return table_; }
   std::filesystem::path FilePath() const;
 
   int Tag = 0;  // the score waiting to be entered

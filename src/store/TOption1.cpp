@@ -17,7 +17,6 @@
 namespace quenna {
 namespace {
 
-constexpr int kLineCount = 56;
 constexpr int kItemHeight = 15;
 // Blank pixels before the text of a line, inside the list's frame.
 constexpr int kTextMargin = 3;
@@ -153,7 +152,7 @@ TOption1::TOption1(GameContext& context, MainForm& main, QWidget* parent)
       ListBox1->width() - 2 * ListBox1->frameWidth() - scrollBar - 2 * kTextMargin;
   columns_ = MeasureColumns(ListBox1->font(), textWidth);
   ListBox1->setItemDelegate(new ScoreLineDelegate(columns_, ListBox1));
-  for (int line = 0; line < kLineCount; ++line) ListBox1->addItem(QString());
+  for (int line = 0; line < kLevelListLines; ++line) ListBox1->addItem(QString());
   connect(ListBox1, &QListWidget::itemClicked, this,
           [this] { Guarded([this] { ListBox1Click(); }); });
   // A line chosen with the keys counts as a click; the current line that Qt sets when

@@ -11,6 +11,7 @@
 #include "core/GameDialog.h"
 #include "core/LevelTable.h"
 #include "media/PictureBox.h"
+#include "store/ScoreLine.h"
 
 namespace quenna {
 
@@ -33,7 +34,7 @@ class TOption1 : public GameDialog {
   TOption1(GameContext& context, MainForm& main, QWidget* parent);
 
   // Refreshes the list from the level table and recomputes the game's TotalScore.
-  // Every change of points runs it, shown or not. All callers pass 56 lines.
+  // Every change of points runs it, shown or not. All callers pass kLevelListLines.
   void ReadData(const LevelTable& table, int lineCount);
 
   void ListBox1Click();
@@ -42,8 +43,8 @@ class TOption1 : public GameDialog {
   void Button2Click();  // "No"
   void Cancel1Click();
 
-  int FirstOpenRow = 56;    // lines up to here may be replayed
-  int LastReplayLine = 54;  // the last line Replay accepts
+  int FirstOpenRow = kLevelListLines;  // lines up to here may be replayed
+  int LastReplayLine = 54;             // the last line Replay accepts
 
   QLabel* Label2 = nullptr;
   QLabel* Label3 = nullptr;

@@ -4,6 +4,7 @@
 #include <array>
 #include <utility>
 
+#include "core/GameFiles.h"
 #include "core/ScreenFraction.h"
 #include "core/WidgetStyle.h"
 #include "media/Music.h"
@@ -17,7 +18,7 @@ struct Slide {
   std::string_view text;
 };
 
-constexpr std::string_view kIntroPicture = "intro\\intro.jpg";
+constexpr std::string_view kIntroPicture = kSlideIntro;
 constexpr std::string_view kIntroText =
     "It's a warm afternoon, and Quenna is trying her best to fight off her sleepiness.  The "
     "lecture today is about the founding fathers.  ";
@@ -27,7 +28,7 @@ constexpr std::array<Slide, 12> kIntroductionSlides = {{
     /* 0 */ {},
     /* 1 */ {},
     /* 2 */
-    {"intro/intro1.jpg",
+    {kSlideClassroom,
      "Mr. Quandry is a great teacher, but Quenna finds herself drifting off to sleep... in spite "
      "of all her best efforts to pay attention.  And it's only two o'clock!"},
     /* 3 */
@@ -40,19 +41,18 @@ constexpr std::array<Slide, 12> kIntroductionSlides = {{
     {{},
      "Yes... well, we'll go into that in more detail later. Quenna, do you have anything to "
      "add?"},
-    /* 7 */ {"intro/quennasleep1.jpg", "Quenna?? "},
-    /* 8 */ {"intro/quennasleep2.jpg", "Quenna!! "},
+    /* 7 */ {kSlideQuennaSleep1, "Quenna?? "},
+    /* 8 */ {kSlideQuennaSleep2, "Quenna!! "},
     /* 9 */
-    {"intro\\quennasleep3.jpg",
-     "Quenna wakes with a start to find herself alone in the classroom!"},
+    {kSlideQuennaSleep3, "Quenna wakes with a start to find herself alone in the classroom!"},
     /* 10 */
-    {"intro/openbk1.jpg",
+    {kSlideOpenBook,
      "There is a very strange book on her lap. The title reads \"Date Book of O. Hollin, "
      "Printer.\" Hesitantly, she opens it..."},
     /* 11 */ {},
 }};
 
-constexpr std::string_view kEndPicture = "intro\\intro1.jpg";
+constexpr std::string_view kEndPicture = kSlideClassroom;
 constexpr std::string_view kEndText =
     "Quenna!  Please answer the question.  What can you tell us about Ornald Hollin?";
 
@@ -64,19 +64,19 @@ constexpr std::array<Slide, 8> kEndingSlides = {{
      "Quenna has awakened to find everything just as it was.  Why, this must have all taken "
      "place in only seconds!  What a dream!"},
     /* 2 */
-    {"intro//speech.jpg",
+    {kSlideSpeech,
      "To everyone's surprise, Quenna stands up and speaks... and speaks... and speaks some "
      "more... for almost 20 minutes!"},
     /* 3 */
-    {"intro//teacher.jpg",
+    {kSlideTeacher,
      "Quenna, that is wonderful!  But tell me, where did you get all this information?"},
-    /* 4 */ {"intro//bookdesk.jpg", "Ummm...from this book!"},
+    /* 4 */ {kSlideBookDesk, "Ummm...from this book!"},
     /* 5 */
-    {"intro//wink.jpg",
+    {kSlideWink,
      "Much to her surprise, the strange book has turned back into a history book once again.  "
      "Quenna could swear that picture winked at her!"},
     /* 6 */
-    {"intro//epitaph.jpg",
+    {kSlideEpitaph,
      "She takes a closer look, finding the epitaph Orn wrote for himself when he was 22 years "
      "old. She speaks the words softly to herself.  At the end she hears a strangely familiar "
      "voice saying the words..."},
@@ -84,7 +84,7 @@ constexpr std::array<Slide, 8> kEndingSlides = {{
 }};
 
 // After the wink the book on the desk is just a book again.
-constexpr std::string_view kBookAgain = "intro//bookdesk.jpg";
+constexpr std::string_view kBookAgain = kSlideBookDesk;
 
 // A pan is 19 moves, each after a repaint and a short wait.
 constexpr int kPanMoves = 19;
@@ -337,7 +337,7 @@ void TIntro::EndingStep(int step) {
       Repaint();
       Wait(1500);
       LoadPicture(kBookAgain);
-      context_.music.Playit(Music::kEpitaph, kSoundAsync);
+      context_.music.Playit(kEpitaphSound, kSoundAsync);
       Repaint();
       break;
     case 7:

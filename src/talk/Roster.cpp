@@ -1,6 +1,7 @@
 #include "talk/Roster.h"
 
 #include "core/WorldTables.h"
+#include "scene/SceneClicks.h"
 
 namespace quenna {
 
@@ -10,6 +11,11 @@ const RosterRow* FindRosterRow(int tab, int cellValue) {
     if (cellValue == row.cellValue || (row.andBelow && cellValue < row.cellValue)) return &row;
   }
   return nullptr;
+}
+
+const RosterRow* PersonAt(int tab, const SceneGrid& grid, int cell) {
+  const std::optional<int> value = CellValue(grid, cell);
+  return value ? FindRosterRow(tab, *value) : nullptr;
 }
 
 bool MayTalkOn(int taskTab, int currentTab) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "scene/SceneFiles.h"
+
 namespace quenna {
 
 // The people of the date book: on each year page, the click-grid value that names a
@@ -68,6 +70,10 @@ inline constexpr std::array<RosterRow, 38> kRoster = {{
 // The person a talk-mode click on a cell of this value meets on a page, or nullptr when
 // the value names nobody there. The first matching row wins.
 const RosterRow* FindRosterRow(int tab, int cellValue);
+
+// The person under a cell of a page's grid in talk mode, or nullptr for nobody there or
+// a cell beyond the grid.
+const RosterRow* PersonAt(int tab, const SceneGrid& grid, int cell);
 
 // Whether the player may talk on the current page: only on the task's page, or on every
 // page while the task names none in particular. With no task nobody can be talked to.

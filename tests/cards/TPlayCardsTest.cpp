@@ -96,7 +96,7 @@ TEST_F(CardTest, FirstOpeningAndFirstDeal) {
     EXPECT_EQ(ViewDump(cards), "Image1 MoreInfo HintBtn DealCards Redeal(off)");
     EXPECT_EQ(ScreenDump(cards), kUndealtScreen);
     PressSlot(cards, 0);
-    EXPECT_EQ(cards.SelectedSlot, kNoSlot);
+    EXPECT_EQ(cards.Round.SelectedSlot, kNoSlot);
     EXPECT_TRUE(cards.DealCards->isEnabled());
     cards.HintBtn->click();
     EXPECT_EQ(ViewDump(cards),
@@ -110,7 +110,7 @@ TEST_F(CardTest, FirstOpeningAndFirstDeal) {
               "1B 2B 3B 4B XX 6B 5R 8B 9B AB BB CB DB 5B\n"
               "1W 2W 3W 4W 5W 6W 7W 8W 9W XX BW CW DW AW\n");
     EXPECT_EQ(ScreenDifferences(cards), "as laid");
-    EXPECT_EQ(cards.TableNotDealt, 0);
+    EXPECT_EQ(cards.Round.TableNotDealt, 0);
     cards.Close();
   });
   EXPECT_TRUE(ran);
@@ -129,8 +129,8 @@ TEST_F(CardTest, PressesLiftPutBackAndMove) {
     std::string log;
     auto press = [&](int slot, const char* what) {
       PressSlot(cards, slot);
-      log += std::string(what) + ": selected " + std::to_string(cards.SelectedSlot) +
-             (cards.CardLifted ? ", lifted" : "") +
+      log += std::string(what) + ": selected " + std::to_string(cards.Round.SelectedSlot) +
+             (cards.Round.CardLifted ? ", lifted" : "") +
              (cards.Image1->cursor().shape() == Qt::BitmapCursor ? ", drag cursor" : "") +
              ", screen " + ScreenDifferences(cards) + "\n";
     };
@@ -173,11 +173,11 @@ TEST_F(CardTest, PressPixelsMapToPlaces) {
                                          {631, 120}, {20, 0},   {20, 150}, {20, 151},
                                          {20, 159},  {20, 240}, {20, 241}, {20, 421}};
     for (const QPoint& at : presses) {
-      cards.SelectedSlot = kNoSlot;
-      cards.CardLifted = false;
+      cards.Round.SelectedSlot = kNoSlot;
+      cards.Round.CardLifted = false;
       QTest::mouseClick(cards.Image1, Qt::LeftButton, {}, at);
       report += std::to_string(at.x()) + "," + std::to_string(at.y()) + " -> " +
-                std::to_string(cards.SelectedSlot) + "\n";
+                std::to_string(cards.Round.SelectedSlot) + "\n";
       cards.DisplayCards();
     }
     EXPECT_EQ(report,
@@ -207,7 +207,7 @@ TEST_F(CardTest, DealsAndSkills) {
       cards.DealCards->click();
       DealShuffle(expected, kCardSeed);
       EXPECT_EQ(cards.Cards.CardLayout, expected.CardLayout) << deal;
-      report += "deal " + std::to_string(cards.DealCount) + ": " + ViewDump(cards) + "\n";
+      report += "deal " + std::to_string(cards.Round.DealCount) + ": " + ViewDump(cards) + "\n";
     }
     EXPECT_EQ(report,
               "deal 1: Image1 MoreInfo HintBtn DealCards Redeal(off) RLabel[0] Points[23]\n"
@@ -220,7 +220,7 @@ TEST_F(CardTest, DealsAndSkills) {
   for (auto [menu, stride, points] : {std::tuple{&TPlayCards::Medium1, kMediumStride, "33"},
                                       std::tuple{&TPlayCards::Difficult1, kDifficultStride, "43"},
                                       std::tuple{&TPlayCards::Easy1, kEasyStride, "23"}}) {
-    Cards(test).DealCount = 99;
+    Cards(test).Round.DealCount = 99;
     OpenCards(test, [&, menu = menu, stride = stride, points = points](TPlayCards& cards) {
       (cards.*menu)->trigger();
       int checked = 0;
@@ -283,7 +283,7 @@ TEST_F(CardTest, ADealNeverLeavesTheTableStuck) {
   });
 
   test.platform.SetNowSeconds(1'700'000'011);
-  Cards(test).DealCount = 99;  // a fresh card game
+  Cards(test).Round.DealCount = 99;  // a fresh card game
   OpenCards(test, [&](TPlayCards& cards) {
     cards.Medium1->trigger();
     cards.DealCards->click();
@@ -343,7 +343,7 @@ TEST_F(CardTest, HelpSpeechAndClosingDuringIt) {
               "Image1 MoreInfo HintBtn DealCards(off) Redeal(off) RLabel[0] Points[23]\n");
     EXPECT_EQ(cards.OrnPic->LoadedFile(), test.data.PathOf("closeups//ornhd1x1.jpg"));
     EXPECT_EQ(ScreenDump(cards), table);
-    EXPECT_TRUE(cards.CardLifted);
+    EXPECT_TRUE(cards.Round.CardLifted);
 
     cards.MoreInfo->click();
     cards.Continue->click();
@@ -372,10 +372,10 @@ TEST_F(CardTest, WinCongratulationTaskAndTheTaskPage) {
     EXPECT_EQ(ViewDump(cards), "OrnPic OrnTalks Continue RLabel[0] Points[23]");
     EXPECT_EQ(cards.OrnTalks->text().toStdString(),
               "Congratulations... you have played my little game very well so far.");
-    EXPECT_EQ(cards.CardRoundsDone, 1);
+    EXPECT_EQ(cards.Round.CardRoundsDone, 1);
     cards.Continue->click();
     EXPECT_EQ(cards.OrnTalks->text().toStdString(), taskText);
-    EXPECT_EQ(cards.CardRoundDone, 1);
+    EXPECT_EQ(cards.Round.CardRoundDone, 1);
     cards.Continue->click();
     EXPECT_FALSE(cards.isVisible());
   });
@@ -386,7 +386,7 @@ TEST_F(CardTest, WinCongratulationTaskAndTheTaskPage) {
   EXPECT_EQ(state.TaskTab, 9);
   EXPECT_EQ(state.TaskVirtue, DrawVirtue(kCardSeed));
   EXPECT_EQ(state.TaskDone, 1);
-  EXPECT_EQ(Cards(test).CardRoundDone, 1);
+  EXPECT_EQ(Cards(test).Round.CardRoundDone, 1);
 
   // Later, in another second: the same task, the same virtue.
   test.platform.AdvanceMilliseconds(5000);
@@ -445,8 +445,8 @@ TEST_F(CardTest, CardGameOffGoesStraightToTheTask) {
       EXPECT_FALSE(cards.isVisible());
     });
     EXPECT_EQ(test.State().LevelTable.Value(0, 3), 3);
-    EXPECT_EQ(Cards(test).CardRoundsDone, 1);
-    EXPECT_EQ(Cards(test).CardRoundDone, 1);
+    EXPECT_EQ(Cards(test).Round.CardRoundsDone, 1);
+    EXPECT_EQ(Cards(test).Round.CardRoundDone, 1);
     EXPECT_EQ(test.State().TaskTab, 9);
   }
 }
@@ -465,19 +465,19 @@ TEST_F(CardTest, ComingBackMidGameAndAFreshGame) {
   OpenCards(test, [&](TPlayCards& cards) {
     EXPECT_EQ(ViewDump(cards), "Image1 MoreInfo HintBtn DealCards(off) Redeal(off)");
     EXPECT_EQ(ScreenDump(cards), table);
-    EXPECT_EQ(cards.DealCount, 2);
+    EXPECT_EQ(cards.Round.DealCount, 2);
     cards.Close();
   });
 
-  Cards(test).DealCount = 99;
+  Cards(test).Round.DealCount = 99;
   OpenCards(test, [&](TPlayCards& cards) {
     EXPECT_EQ(ViewDump(cards), "Image1 MoreInfo HintBtn DealCards Redeal(off)");
     EXPECT_EQ(ScreenDump(cards), kUndealtScreen);
-    EXPECT_EQ(cards.TableNotDealt, 1);
-    EXPECT_EQ(cards.DealCount, 0);
-    EXPECT_FALSE(cards.CardLifted);
+    EXPECT_EQ(cards.Round.TableNotDealt, 1);
+    EXPECT_EQ(cards.Round.DealCount, 0);
+    EXPECT_FALSE(cards.Round.CardLifted);
     PressSlot(cards, 0);
-    EXPECT_EQ(cards.SelectedSlot, kNoSlot);
+    EXPECT_EQ(cards.Round.SelectedSlot, kNoSlot);
     cards.DealCardsClick();
     EXPECT_EQ(ScreenDifferences(cards), "as laid");
     EXPECT_EQ(cards.Points->text().toStdString(), "23");
@@ -489,8 +489,8 @@ TEST_F(CardTest, ComingBackMidGameAndAFreshGame) {
 // virtue itself and keeps the mark; so does the talk tip on the task's page.
 TEST_F(CardTest, TaskTextWithTheBonusMark) {
   test.State().TaskVirtue = 105;
-  Cards(test).CardRoundsDone = 2;
-  Cards(test).CardRoundDone = 1;
+  Cards(test).Round.CardRoundsDone = 2;
+  Cards(test).Round.CardRoundDone = 1;
   OpenCards(test, [&](TPlayCards& cards) {
     EXPECT_EQ(cards.OrnTalks->text().toStdString(),
               "There is now a task you must complete.  Please talk to young Orn in 1716.  You "

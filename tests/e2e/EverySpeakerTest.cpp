@@ -66,7 +66,7 @@ TEST_P(EverySpeaker, AnswersOneQuestionRight) {
   GameState& state = game.State();
   const int virtue = dialogue.Virtues(question)[1];
   state.LevelTable.Set(state.CurrentLevel - 1, LevelTable::kProgressColumn, 3);
-  game.PlayCards().CardRoundDone = 1;
+  game.PlayCards().Round.CardRoundDone = 1;
   state.TaskTab = row.tab;
   state.TaskVirtue = virtue;
   state.TaskDone = 1;

@@ -39,7 +39,7 @@ TEST(Level, CoverTaskTalkAnswerAndTheNextLevel) {
   ClickCell(form, 0);
   ASSERT_EQ(test.platform.PendingModalDrivers(), 0u);
   EXPECT_EQ(state.LevelTable.Value(0, LevelTable::kProgressColumn), 3);
-  EXPECT_EQ(cards.CardRoundDone, 1);
+  EXPECT_EQ(cards.Round.CardRoundDone, 1);
 
   const std::string title = PlayTaskFromYearPage(test, 9, 45, 0, 'A');
   EXPECT_EQ(title, "You are seeking the virtue of cleanliness.");
@@ -55,8 +55,8 @@ TEST(Level, CoverTaskTalkAnswerAndTheNextLevel) {
   EXPECT_EQ(form.SLabel->text(), "40");
   EXPECT_EQ(state.TaskTab, 0);
   EXPECT_FALSE(form.Talk->isEnabled());
-  EXPECT_EQ(cards.DealCount, 99);
-  EXPECT_EQ(cards.CardRoundDone, 0);
+  EXPECT_EQ(cards.Round.DealCount, 99);
+  EXPECT_EQ(cards.Round.CardRoundDone, 0);
 
   // The next level begins at the cover as the first did.
   assignTask(5, 3);

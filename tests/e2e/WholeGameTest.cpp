@@ -160,8 +160,8 @@ std::string Snapshot(Game& game) {
   std::ostringstream out;
   // TotalScore is left out: it follows the table, but only at the next refresh.
   out << "level " << state.CurrentLevel << " task " << state.TaskTab << "/" << state.TaskVirtue
-      << " cards " << game.PlayCards().CardRoundsDone << "/" << game.PlayCards().CardRoundDone
-      << "\ntable";
+      << " cards " << game.PlayCards().Round.CardRoundsDone << "/"
+      << game.PlayCards().Round.CardRoundDone << "\ntable";
   for (int row = 0; row < LevelTable::kRows; ++row) {
     out << "\nrow " << TwoDigits(row + 1) << ":";
     for (std::int8_t value : state.LevelTable.RowAt(row)) out << ' ' << int(value);

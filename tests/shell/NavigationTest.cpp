@@ -187,13 +187,13 @@ TEST(DateBook, CoverClickWithTheCardGameOff) {
   form.Image2MouseDown(Qt::LeftButton, 100, 100);
   EXPECT_TRUE(shown);
   EXPECT_EQ(test.State().LevelTable.Value(0, 3), 3);
-  EXPECT_EQ(cards.CardRoundsDone, 1);
-  EXPECT_EQ(cards.CardRoundDone, 1);
+  EXPECT_EQ(cards.Round.CardRoundsDone, 1);
+  EXPECT_EQ(cards.Round.CardRoundDone, 1);
   EXPECT_FALSE(form.Scores->isVisible());  // the right panel was cleared
 
   test.platform.ExpectModal([](QWidget&) {});
   form.Image2MouseDown(Qt::LeftButton, 100, 100);
-  EXPECT_EQ(cards.CardRoundsDone, 1);
+  EXPECT_EQ(cards.Round.CardRoundsDone, 1);
   EXPECT_EQ(test.platform.UnexpectedModals(), 0);
 
   form.CardsOnClick();
@@ -232,9 +232,9 @@ TEST(LevelFlow, LevelEndShowsTheMessageAndMovesOn) {
   EXPECT_FALSE(form.Talk->isEnabled());
   EXPECT_EQ(state.CurrentLevel, 2);
   EXPECT_EQ(Text(form.Level), "2");
-  EXPECT_EQ(cards.CardRoundsDone, 1);
-  EXPECT_EQ(cards.DealCount, 99);
-  EXPECT_EQ(cards.CardRoundDone, 0);
+  EXPECT_EQ(cards.Round.CardRoundsDone, 1);
+  EXPECT_EQ(cards.Round.DealCount, 99);
+  EXPECT_EQ(cards.Round.CardRoundDone, 0);
   EXPECT_EQ(state.ActionMode, kHandMode);
   EXPECT_TRUE(state.VirtuesChanged);
 
@@ -310,13 +310,13 @@ TEST(LevelFlow, NewGameInItsThreeCases) {
   {
     TestGame test;
     test.StartGame();
-    test.game->PlayCards().TableNotDealt = 0;
+    test.game->PlayCards().Round.TableNotDealt = 0;
     test.State().LevelTable.Set(0, 5, 1);  // exactly one point
-    test.game->PlayCards().DealCount = 2;
+    test.game->PlayCards().Round.DealCount = 2;
     test.Form().New1Click();
     EXPECT_EQ(test.platform.ModalTitles().size(), 0u);
     EXPECT_EQ(test.State().LevelTable.Value(0, 5), 1);
-    EXPECT_EQ(test.game->PlayCards().DealCount, 99);
+    EXPECT_EQ(test.game->PlayCards().Round.DealCount, 99);
   }
   {
     TestGame test;

@@ -151,8 +151,8 @@ TEST(LevelListWindow, ReplayingALevelWipesItsRowAndFreesItsQuestions) {
   state.TaskTab = 3;
   state.TaskVirtue = 5;
   TPlayCards& cards = test.game->PlayCards();
-  cards.DealCount = 2;
-  cards.CardRoundDone = 1;
+  cards.Round.DealCount = 2;
+  cards.Round.CardRoundDone = 1;
   const int rowOne = 11 + 3;  // 11 points and 3 progress
   const int before = state.TotalScore;
   ASSERT_EQ(state.CurrentLevel, 5);
@@ -165,9 +165,9 @@ TEST(LevelListWindow, ReplayingALevelWipesItsRowAndFreesItsQuestions) {
   });
   test.Form().Score1Click();
   EXPECT_EQ(state.CurrentLevel, 2);
-  EXPECT_EQ(cards.CardRoundsDone, 1);
-  EXPECT_EQ(cards.DealCount, 99);
-  EXPECT_EQ(cards.CardRoundDone, 0);
+  EXPECT_EQ(cards.Round.CardRoundsDone, 1);
+  EXPECT_EQ(cards.Round.DealCount, 99);
+  EXPECT_EQ(cards.Round.CardRoundDone, 0);
   EXPECT_EQ(state.TotalScore, before - rowOne);
   EXPECT_EQ(test.Form().SLabel->text().toInt(), before - rowOne);
   EXPECT_EQ(test.Form().Level->text(), "2");

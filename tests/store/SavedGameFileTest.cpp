@@ -14,6 +14,7 @@
 
 #include "platform/GameError.h"
 #include "store/SavedGameFile.h"
+#include "store/SavedGameState.h"
 
 namespace quenna {
 namespace {
@@ -90,6 +91,54 @@ SavedGame HandMadeGame() {
   game.AnsweredFlags[801 - 775] = '\n';
   game.AnsweredFlags[802 - 775] = 0x1A;
   return game;
+}
+
+// A running game gathered into a saved game, through the file's bytes, and applied to
+// another game gives back the points, marks, level, task and card rounds; the card game is
+// dealt afresh, and what a saved game does not hold (the page shown, the switches) stays.
+TEST(SavedGameState, GatheredGameAppliesToAnotherGameAsItWas) {
+  GameState played;
+  played.LevelTable.Set(0, 3, 3);
+  played.LevelTable.Set(1, 9, 24);
+  played.LevelTable.Set(54, 13, -128);
+  played.AnsweredFlags.SetMark(9, 4, 1);
+  played.AnsweredFlags.SetMark(39, 8, 2);  // a speaker saved in the place of another
+  played.CurrentLevel = 2;
+  played.TaskTab = 99;
+  played.TaskVirtue = 110;
+  played.CurrentTab = 9;
+  CardRound playedRound;
+  playedRound.CardRoundsDone = 300;  // only its low byte is kept: 44
+  playedRound.CardRoundDone = 1;
+  playedRound.DealCount = 2;
+
+  const SavedGame saved = GatherSavedGame(played, playedRound);
+  EXPECT_EQ(saved.CardRoundsDone, 44);
+  EXPECT_EQ(saved.TaskVirtue, 110);
+
+  GameState opened;
+  opened.CurrentTab = 3;
+  opened.CardsDisabled = 1;
+  opened.GameStarted = true;
+  opened.VirtuesChanged = false;
+  opened.LevelTable.Set(7, 7, 7);
+  CardRound openedRound;
+  openedRound.DealCount = 1;
+  openedRound.TableNotDealt = 0;
+  ApplySavedGame(DecodeSavedGame(EncodeSavedGame(saved)), opened, openedRound);
+
+  EXPECT_EQ(opened.LevelTable, played.LevelTable);
+  EXPECT_EQ(opened.AnsweredFlags, played.AnsweredFlags);
+  EXPECT_EQ(opened.CurrentLevel, 2);
+  EXPECT_EQ(opened.TaskTab, 99);
+  EXPECT_EQ(opened.TaskVirtue, 110);
+  EXPECT_TRUE(opened.VirtuesChanged);
+  EXPECT_EQ(opened.CurrentTab, 3);
+  EXPECT_EQ(opened.CardsDisabled, 1);
+  EXPECT_EQ(openedRound.CardRoundsDone, 44);
+  EXPECT_EQ(openedRound.CardRoundDone, 1);
+  EXPECT_EQ(openedRound.DealCount, CardRound::kFreshGame);
+  EXPECT_EQ(GatherSavedGame(opened, openedRound), saved);
 }
 
 // A saved game is 1117 raw bytes at fixed offsets, both ways.

@@ -27,8 +27,8 @@ std::string Dump(TestGame& test) {
   std::ostringstream out;
   out << "level " << state.CurrentLevel << " tab " << int(state.CurrentTab) << " task "
       << state.TaskTab << "/" << state.TaskVirtue << "/" << state.TaskDone << " total "
-      << state.TotalScore << " saved " << state.GameSaved << " cards " << cards.CardRoundsDone
-      << "/" << cards.CardRoundDone << "/" << cards.DealCount << " labels "
+      << state.TotalScore << " saved " << state.GameSaved << " cards " << cards.Round.CardRoundsDone
+      << "/" << cards.Round.CardRoundDone << "/" << cards.Round.DealCount << " labels "
       << form.Level->text().toStdString() << "/" << form.SLabel->text().toStdString() << " talk "
       << form.Talk->isEnabled() << " chart " << form.Virtues->isVisible() << "\n";
   for (std::int8_t value : state.LevelTable.Bytes()) out << int(value) << ",";
@@ -49,8 +49,8 @@ void PlayAWhile(TestGame& test) {
   state.AnsweredFlags.SetMark(4, 2, 1);
   state.AnsweredFlags.SetMark(37, 8, 3);
   test.Form().NextLevel();
-  test.game->PlayCards().CardRoundDone = 1;
-  test.game->PlayCards().CardRoundsDone = 4;
+  test.game->PlayCards().Round.CardRoundDone = 1;
+  test.game->PlayCards().Round.CardRoundsDone = 4;
   state.TaskTab = 2;
   state.TaskVirtue = 106;
   test.Form().UpdateScores();
@@ -137,7 +137,7 @@ TEST(SavedGameFlow, OpenLoadsTheGameAndShowsItsVirtueChart) {
   test.StartGame();
   test.Form().Dates->setCurrentIndex(2);
   test.State().TaskDone = 1;
-  test.game->PlayCards().DealCount = 3;
+  test.game->PlayCards().Round.DealCount = 3;
   ASSERT_FALSE(test.Form().Talk->isEnabled());
   test.platform.AnswerFileDialog(file);
   test.Form().Open1->trigger();
@@ -148,7 +148,7 @@ TEST(SavedGameFlow, OpenLoadsTheGameAndShowsItsVirtueChart) {
   EXPECT_EQ(test.State().CurrentTab, 2);
   EXPECT_EQ(test.State().TaskDone, 1);
   EXPECT_FALSE(test.State().GameSaved);
-  EXPECT_EQ(test.game->PlayCards().DealCount, 99);
+  EXPECT_EQ(test.game->PlayCards().Round.DealCount, 99);
   EXPECT_TRUE(test.Form().Talk->isEnabled());  // the task's page is on screen
   EXPECT_TRUE(test.Form().Virtues->isVisible());
   EXPECT_FALSE(test.Form().Narr2->isVisible());
@@ -158,8 +158,8 @@ TEST(SavedGameFlow, OpenLoadsTheGameAndShowsItsVirtueChart) {
   EXPECT_EQ(test.State().LevelTable, source.State().LevelTable);
   EXPECT_EQ(test.State().AnsweredFlags.SavedBytes(), source.State().AnsweredFlags.SavedBytes());
   EXPECT_EQ(test.State().TaskVirtue, 106);
-  EXPECT_EQ(test.game->PlayCards().CardRoundsDone, 4);
-  EXPECT_EQ(test.game->PlayCards().CardRoundDone, 1);
+  EXPECT_EQ(test.game->PlayCards().Round.CardRoundsDone, 4);
+  EXPECT_EQ(test.game->PlayCards().Round.CardRoundDone, 1);
   EXPECT_EQ(test.game->Option1().ListBox1->item(2)->text(),
             source.game->Option1().ListBox1->item(2)->text());
 }

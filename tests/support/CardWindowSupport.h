@@ -22,8 +22,7 @@ inline std::string ScreenDump(TPlayCards& window) {
   const QImage& table = window.Image1->Picture();
   std::string text;
   for (int slot = 0; slot < kTableSlots; ++slot) {
-    const QImage place =
-        table.copy(TPlayCards::SlotX(slot), TPlayCards::SlotY(slot), kCardWidth, kCardHeight);
+    const QImage place = table.copy(SlotX(slot), SlotY(slot), kCardWidth, kCardHeight);
     std::string shown = "??";
     if (place == CardPicture("GAP")) {
       shown = "XX";
@@ -85,8 +84,7 @@ inline std::string ViewDump(TPlayCards& window) {
 
 // A press with the left button at the middle of a place, in table pixels.
 inline void PressSlot(TPlayCards& window, int slot) {
-  QTest::mouseClick(window.Image1, Qt::LeftButton, {},
-                    QPoint(TPlayCards::SlotX(slot) + 20, TPlayCards::SlotY(slot) + 30));
+  QTest::mouseClick(window.Image1, Qt::LeftButton, {}, QPoint(SlotX(slot) + 20, SlotY(slot) + 30));
 }
 
 inline void LayTable(TPlayCards& window, const std::string& layout) {

@@ -49,7 +49,7 @@ QPoint CellPoint(TForm1& form, int cell) {
 void AssignTask(TestGame& test, int tab, int virtue) {
   GameState& state = test.State();
   state.LevelTable.Set(state.CurrentLevel - 1, LevelTable::kProgressColumn, 3);
-  test.game->PlayCards().CardRoundDone = 1;
+  test.game->PlayCards().Round.CardRoundDone = 1;
   state.TaskTab = tab;
   state.TaskVirtue = virtue;
   state.TaskDone = 1;

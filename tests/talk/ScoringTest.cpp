@@ -4,6 +4,7 @@
 
 #include "shell/TForm1.h"
 #include "support/TalkFixtures.h"
+#include "talk/AnswerScoring.h"
 #include "talk/TCloseUp.h"
 
 namespace quenna {
@@ -110,6 +111,74 @@ TEST(Scoring, CorrectAnswerCreditsVirtuesBonusAndEndsTheLevel) {
         });
     EXPECT_EQ(played, c.bonus) << c.digits;
     EXPECT_TRUE(test.platform.Errors().empty());
+  }
+}
+
+// The scoring rule alone: four virtues 4 points each and 1 progress in the level's row,
+// 20 more once for the virtue sought, and the level-end text that follows from it.
+TEST(Scoring, RuleCreditsVirtuesProgressAndOneBonus) {
+  struct Case {
+    const char* digits;
+    int taskVirtue;
+    LevelTable::Row row;  // level 3's row after the answer
+    int taskVirtueAfter;
+    bool bonusEarned;
+    const char* levelEnd;
+  };
+  for (const Case& c : std::initializer_list<Case>{
+           {"1A34",
+            10,
+            {4, 0, 4, 5, 0, 0, 0, 0, 0, 24, 0, 0, 0, 0},
+            110,
+            true,
+            "Congratulations! This question earned bonus points for cleanliness."},
+           {"2222",
+            2,
+            {0, 36, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+            102,
+            true,
+            "Congratulations! This question earned bonus points for silence."},
+           {"5678",
+            2,
+            {0, 0, 0, 1, 4, 4, 4, 4, 0, 0, 0, 0, 0, 0},
+            2,
+            false,
+            "Congratulations on completing the level.  No bonus points were earned."},
+           // A bonus already earned in the level is not earned again.
+           {"1A34",
+            110,
+            {4, 0, 4, 5, 0, 0, 0, 0, 0, 4, 0, 0, 0, 0},
+            110,
+            false,
+            "Congratulations! This question earned bonus points for cleanliness."},
+           // Unknown digits credit nothing; with no virtue sought there is no bonus.
+           {"1E0A",
+            10,
+            {4, 0, 0, 1, 0, 0, 0, 0, 0, 24, 0, 0, 0, 0},
+            110,
+            true,
+            "Congratulations! This question earned bonus points for cleanliness."},
+           {"DDDD",
+            0,
+            {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16, 0},
+            0,
+            false,
+            "Congratulations on completing the level.  No bonus points were earned."},
+           {"",
+            10,
+            {0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0},
+            10,
+            false,
+            "Congratulations on completing the level.  No bonus points were earned."}}) {
+    LevelTable table;
+    const AnswerScore score = ScoreAnswer(table, 3, c.taskVirtue, c.digits);
+    LevelTable expected;  // level 3's row and nothing else
+    for (int column = 0; column < LevelTable::kColumns; ++column)
+      expected.Set(2, column, c.row[static_cast<std::size_t>(column)]);
+    EXPECT_EQ(table, expected) << c.digits;
+    EXPECT_EQ(score.taskVirtue, c.taskVirtueAfter) << c.digits;
+    EXPECT_EQ(score.bonusEarned, c.bonusEarned) << c.digits;
+    EXPECT_EQ(LevelEndText(score.taskVirtue), c.levelEnd) << c.digits;
   }
 }
 

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     const char letter = dialogue.Key(question).empty() ? 'A' : dialogue.Key(question)[0];
     GameState& state = game.State();
     state.LevelTable.Set(state.CurrentLevel - 1, LevelTable::kProgressColumn, 3);
-    game.PlayCards().CardRoundDone = 1;
+    game.PlayCards().Round.CardRoundDone = 1;
     state.TaskTab = row->tab;
     state.TaskVirtue = 1 + (arg - 3) % 13;
     state.TaskDone = 1;

@@ -1,6 +1,6 @@
 // Shows the card window in the states a player meets and photographs the screen after
 // each, for looking at the pictures and the layout. Run it on a display (Xvfb):
-//   xvfb-run -a -s "-screen 0 1024x768x24" build/tests/cards_screens <folder>
+//   xvfb-run -a -s "-screen 0 1024x768x24" build/tools/cards_screens <folder>
 // Each state is saved twice: the whole screen (with /usr/bin/import when present) and
 // the window alone.
 #include <QApplication>
@@ -87,18 +87,18 @@ int main(int argc, char** argv) {
   test.Form().hide();
   quenna::TPlayCards& cards = test.game->PlayCards();
 
-  cards.DealCount = 99;
+  cards.Round.DealCount = 99;
   cards.show();
   Shoot(cards, folder, "cards-1-not-dealt");
 
   cards.DealCardsClick();
   Shoot(cards, folder, "cards-2-dealt");
 
-  cards.Image1MouseDown(quenna::TPlayCards::SlotX(20) + 20, quenna::TPlayCards::SlotY(20) + 30);
+  cards.Image1MouseDown(quenna::SlotX(20) + 20, quenna::SlotY(20) + 30);
   QCursor::setPos(cards.mapToGlobal(QPoint(340, 240)));
   Shoot(cards, folder, "cards-3-lifted");
 
-  cards.Image1MouseDown(quenna::TPlayCards::SlotX(20) + 20, quenna::TPlayCards::SlotY(20) + 30);
+  cards.Image1MouseDown(quenna::SlotX(20) + 20, quenna::SlotY(20) + 30);
   cards.HintBtnClick();
   Shoot(cards, folder, "cards-4-hint");
 
@@ -112,8 +112,8 @@ int main(int argc, char** argv) {
       "1W 2W 3W 4W 5W 6W 7W 8W 9W AW BW CW DW XX\n");
   cards.DisplayCards();
   Shoot(cards, folder, "cards-6-nearly-won");
-  cards.Image1MouseDown(quenna::TPlayCards::SlotX(27) + 20, quenna::TPlayCards::SlotY(27) + 30);
-  cards.Image1MouseDown(quenna::TPlayCards::SlotX(26) + 20, quenna::TPlayCards::SlotY(26) + 30);
+  cards.Image1MouseDown(quenna::SlotX(27) + 20, quenna::SlotY(27) + 30);
+  cards.Image1MouseDown(quenna::SlotX(26) + 20, quenna::SlotY(26) + 30);
   Shoot(cards, folder, "cards-7-congratulation");
 
   cards.ContinueClick();

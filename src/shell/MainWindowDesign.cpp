@@ -1,0 +1,315 @@
+#include "shell/MainWindowDesign.h"
+
+#include <QMenuBar>
+
+#include <algorithm>
+
+#include "core/ScreenFraction.h"
+#include "core/WidgetStyle.h"
+#include "core/WorldTables.h"
+#include "shell/AboutPicture.h"
+
+namespace quenna {
+namespace {
+
+// The scene frame: a lowered bevel 3 pixels wide inside a 6-pixel border.
+constexpr int kMainPanelInset = 3 + 6;
+
+QPushButton* MakeButton(const QString& caption, QWidget* parent, const QFont& font, int width,
+                        int height) {
+  auto* button = new QPushButton(caption, parent);
+  button->setFont(font);
+  button->resize(width, height);
+  button->setFocusPolicy(Qt::TabFocus);
+  return button;
+}
+
+QLabel* MakeLabel(const QString& caption, QWidget* parent, const QFont& font, const QColor& color) {
+  auto* label = new QLabel(caption, parent);
+  label->setFont(font);
+  SetTextColor(label, color);
+  label->adjustSize();
+  return label;
+}
+
+}  // namespace
+
+void MainWindowDesign::SetUpDesign(QMainWindow& window) {
+  auto* client = new QWidget(&window);
+  window.setCentralWidget(client);
+  SetBackground(client, kSilver);
+  window.resize(644, 444 + 24);
+  // Later controls lie above earlier ones.
+  SetUpTitleWords(client);
+  SetUpDateBook(client);
+  SetUpRightPanel(client);
+  SetUpControlPanel();
+  SetUpTitleButtons(client);
+  SetUpAbout(client);
+  // The title words are drawn below every panel: they slide out from behind the
+  // scene picture on the title screen, and the right-hand panel covers them later.
+  phlabel->lower();
+  phlabel2->lower();
+  SetUpMenu(*window.menuBar(), window.font());
+}
+
+void MainWindowDesign::SetUpTitleWords(QWidget* client) {
+  phlabel = MakeLabel("Varnel Games", client, TimesFont(96, true, true), kNavy);
+  phlabel->setWordWrap(true);
+  phlabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  phlabel->setGeometry(0, 40, 360, 280);
+  phlabel2 = MakeLabel("Quenna 2:   Orn Hollin Adventure", client, TimesFont(29, true), kNavy);
+  phlabel2->setWordWrap(true);
+  phlabel2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  phlabel2->setGeometry(0, 320, 300, 100);
+}
+
+void MainWindowDesign::SetUpDateBook(QWidget* client) {
+  Dates = new QTabBar(client);
+  Dates->setFont(TimesFont(11));
+  Dates->setExpanding(false);
+  Dates->setDrawBase(false);
+  for (const DateTab& tab : kDateTabs)
+    Dates->addTab(
+        QString::fromUtf8(tab.tabCaption.data(), static_cast<int>(tab.tabCaption.size())));
+  // Fifteen tabs share the width of the book; narrow padding keeps them all in view.
+  Dates->setStyleSheet(
+      "QTabBar::tab { background: #d9ccae; color: black; border: 1px solid #6e5a3c;"
+      " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px;"
+      " padding: 2px 5px; margin-right: 1px; min-width: 24px; }"
+      "QTabBar::tab:selected { background: #fff8e6; font-weight: bold; }"
+      "QTabBar::tab:hover:!selected { background: #eadfc4; }");
+  Dates->setUsesScrollButtons(false);
+  Dates->setElideMode(Qt::ElideNone);
+  Dates->setGeometry(0, 3, 644, 193);
+  Dates->hide();
+
+  TopPanel = new QFrame(client);
+  TopPanel->setGeometry(0, 22, 491, 444);
+  MainPanel = new QFrame(TopPanel);
+  MainPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  MainPanel->setLineWidth(3);
+  MainPanel->setGeometry(0, 0, 491, 491);
+  MainPanel->setCursor(Qt::ArrowCursor);
+  SetBackground(MainPanel, kSilver);
+  Image2 = new PictureBox(MainPanel);
+  Image2->move(12, 12);
+  Image2->SetStretch(true);
+  Image2->SetAutoSize(true);
+  Image2->setEnabled(false);
+}
+
+void MainWindowDesign::SetUpRightPanel(QWidget* client) {
+  RightPanel = new QFrame(client);
+  RightPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  RightPanel->setLineWidth(3);
+  SetBackground(RightPanel, Qt::black);
+  SetTextColor(RightPanel, Qt::white);
+  RightPanel->setGeometry(491, 0, 345, 444);
+  RightPanel->hide();
+
+  Narrator = new PictureBox(RightPanel);
+  Narrator->setGeometry(6, 6, 160, 160);
+  Narrator->SetStretch(true);
+  Virtues = new PictureBox(RightPanel);
+  Virtues->move(6, 6);
+  Virtues->SetAutoSize(true);
+  Virtues->setCursor(Qt::PointingHandCursor);
+
+  Narrate1 = MakeLabel("", RightPanel, TimesFont(24), Qt::white);
+  Narrate1->setWordWrap(true);
+  Narrate1->setGeometry(240, 40, 100, 30);
+
+  Narr2 = new QPlainTextEdit(RightPanel);
+  Narr2->setReadOnly(true);
+  Narr2->setFrameStyle(QFrame::NoFrame);
+  Narr2->setFont(TimesFont(16));
+  Narr2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Narr2->setGeometry(10, 180, 320, 240);
+  {
+    QPalette palette = Narr2->palette();
+    palette.setColor(QPalette::Base, Qt::black);
+    palette.setColor(QPalette::Text, Qt::white);
+    Narr2->setPalette(palette);
+  }
+
+  text1 = new ClickableLabel(RightPanel);
+  text1->setFont(TimesFont(16, true));
+  SetTextColor(text1, Qt::white);
+  text1->setWordWrap(true);
+  text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  text1->setGeometry(24, 121, 289, 168);
+
+  Scores = MakeLabel("", RightPanel, TimesFont(19), Qt::white);
+  Scores->setWordWrap(true);
+  Scores->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  Scores->setGeometry(20, 150, 300, 300);
+
+  // The narration, the look message and the virtue chart appear only when asked for.
+  for (QWidget* shownOnDemand : std::initializer_list<QWidget*>{Narrate1, Narr2, text1, Virtues}) {
+    shownOnDemand->hide();
+  }
+}
+
+void MainWindowDesign::SetUpControlPanel() {
+  ControlPanel = new QFrame(RightPanel);
+  SetBackground(ControlPanel, kSilver);
+  SetTextColor(ControlPanel, Qt::black);
+  ControlPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  ControlPanel->setLineWidth(1);
+  ControlPanel->hide();
+
+  const QFont buttonFont = TimesFont(19, true);
+  Look = MakeButton("Look", ControlPanel, buttonFont, 89, 33);
+  Talk = MakeButton("Talk", ControlPanel, buttonFont, 89, 33);
+  Read1 = MakeButton("Read", ControlPanel, buttonFont, 89, 33);
+  VButton = MakeButton("Virtues", ControlPanel, buttonFont, 89, 33);
+
+  Label3 = MakeLabel("Level", ControlPanel, TimesFont(21, true), kGrey);
+  Label4 = MakeLabel("Score", ControlPanel, TimesFont(21, true), kGrey);
+  Level = MakeLabel("1", ControlPanel, TimesFont(27, true), kGrey);
+  SLabel = MakeLabel("0", ControlPanel, TimesFont(27, true), kGrey);
+  Level->setMinimumWidth(60);
+  SLabel->setMinimumWidth(80);
+}
+
+void MainWindowDesign::SetUpTitleButtons(QWidget* client) {
+  Startgame = MakeButton("Start Game ", client, TimesFont(17), 120, 33);
+  Startgame->hide();
+  Intro1 = MakeButton("Introduction", client, TimesFont(17), 120, 33);
+  Intro1->hide();
+}
+
+void MainWindowDesign::SetUpAbout(QWidget* client) {
+  About = new QFrame(client);
+  About->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  About->setLineWidth(3);
+  SetBackground(About, kSilver);
+  About->setGeometry(98, 112, 448, 415);
+  About->hide();
+  Image1 = new PictureBox(About);
+  Image1->SetStretch(true);
+  Image1->setGeometry(6, 6, 436, 403);
+  Image1->SetPicture(AboutPicture());
+  Image1->setCursor(Qt::PointingHandCursor);
+}
+
+void MainWindowDesign::SetUpMenu(QMenuBar& bar, const QFont& font) {
+  bar.setFont(font);
+  auto checkable = [](QAction* action, bool checked) {
+    action->setCheckable(true);
+    action->setChecked(checked);
+    return action;
+  };
+  // An entry with no caption between the named entries keeps them apart, as before.
+  auto spacer = [&bar] {
+    QAction* gap = bar.addAction("  ");
+    gap->setEnabled(false);
+  };
+
+  QMenu* file = bar.addMenu("&File");
+  Introduction1 = file->addAction("&Introduction");
+  Introduction1->setEnabled(false);
+  New1 = file->addAction("&New Game");
+  Open1 = file->addAction("&Open Saved Game...");
+  SaveAs1 = file->addAction("&Save Game");
+  SaveAs1->setEnabled(false);
+  file->addSeparator();
+  Exit1 = file->addAction("E&xit");
+  spacer();
+
+  QMenu* options = bar.addMenu("&Options");
+  CardsOff = checkable(options->addAction("Card Game OFF"), false);
+  CardsOn = checkable(options->addAction("Card Game On"), true);
+  MusicOFF = checkable(options->addAction("Music is OFF"), false);
+  MusicON = checkable(options->addAction("Music is ON"), true);
+  spacer();
+
+  Score1 = bar.addAction("&Scores");
+  spacer();
+
+  QMenu* help = bar.addMenu("&Help");
+  Contents1 = help->addAction("&Contents");
+  SearchforHelpOn1 = help->addAction("&Search for Help On...");
+  SearchforHelpOn1->setEnabled(false);
+  SearchforHelpOn1->setVisible(false);
+  HowtoUseHelp1 = checkable(help->addAction("&How to Use Help"), true);
+  HowtoUseHelp1->setEnabled(false);
+  HowtoUseHelp1->setVisible(false);
+  About1 = help->addAction("&About...");
+  spacer();
+
+  QMenu* tips = bar.addMenu("&Tips");
+  TipsOn = checkable(tips->addAction("Tips On"), true);
+  spacer();
+
+  HighScore1 = bar.addAction("High Scores");
+  HighScore1->setVisible(false);
+  spacer();
+}
+
+void MainWindowDesign::LayOutForScreen(int width, int height) {
+  const int W = width;
+  const int H = height;
+  auto f = [H](double fraction) { return ScreenFraction(H, fraction); };
+
+  About->move(W / 2 - 213, About->y());
+  TopPanel->setGeometry(0, TopPanel->y(), f(0.82), H);
+  MainPanel->setGeometry(MainPanel->x(), 0, f(0.82), f(0.82));
+  RightPanel->setGeometry(f(0.82), 0, W - MainPanel->width(), H);
+  // The control panel spans the right-hand panel inside its bevel and reaches its bottom.
+  const QRect inside = RightPanel->contentsRect();
+  ControlPanel->setGeometry(inside.left(), f(0.7), inside.width(), f(0.3));
+  Narr2->setGeometry(Narr2->x(), f(0.23), RightPanel->width() - 20, f(0.4));
+  Narrator->resize(f(0.2), f(0.2));
+  Scores->setGeometry(Scores->x(), f(0.22), Narr2->width() - 20, Scores->height());
+  Talk->move(f(0.14), f(0.04));
+  Look->move(f(0.02), f(0.04));
+  Read1->move(f(0.02), f(0.1));
+  VButton->move(f(0.14), f(0.1));
+  Label3->move(f(0.27), f(0.04));
+  Label4->move(f(0.36), f(0.04));
+  SLabel->move(f(0.38), f(0.07));
+  Level->move(f(0.3), f(0.07));
+  Narrate1->move(f(0.3), Narrate1->y());
+  Startgame->move(f(0.9), f(0.7));
+  Intro1->move(f(1.1), f(0.7));
+  // The two title buttons stand 0.2 H apart; on small screens they narrow to keep a gap.
+  for (QPushButton* button : {Startgame, Intro1}) {
+    button->resize(std::min(button->width(), f(0.2) - 8), button->height());
+  }
+  SetPointSize(phlabel, f(0.08));
+  // The title words stop where the slide ends: at the first step past the scene frame
+  // (0.85 H) that still leaves them room, so they never end half behind the picture.
+  phlabel->resize(std::clamp(W - f(0.85) - 1, f(0.3), f(0.5)), phlabel->height());
+  phlabel2->setGeometry(phlabel2->x(), f(0.4), f(0.39), phlabel2->height());
+  text1->resize(f(0.38), text1->height());
+  Dates->resize(f(0.8), Dates->height());
+
+  auto fillMainPanel = [this] {
+    Image2->SetAutoSize(false);
+    Image2->setGeometry(MainPanel->rect().adjusted(kMainPanelInset, kMainPanelInset,
+                                                   -kMainPanelInset, -kMainPanelInset));
+  };
+  if (H > 768) {
+    fillMainPanel();
+    SetPointSize(Narr2, 12);
+    SetPointSize(Dates, 9);
+    Dates->move(Dates->x(), 0);
+    SetPointSize(text1, 12);
+  }
+  if (H > 600) return;
+  text1->move(text1->x(), 20);
+  for (QPushButton* button : {Talk, Look, Read1, VButton}) {
+    button->resize(55, button->height());
+    SetPointSize(button, 8);
+  }
+  for (QLabel* label : {Label3, Label4, SLabel, Level}) SetPointSize(label, 12);
+  SLabel->move(SLabel->x(), 45);
+  Level->move(Level->x(), 45);
+  if (H == 600) return;
+  fillMainPanel();
+  SetPointSize(Scores, 12);
+}
+
+}  // namespace quenna
