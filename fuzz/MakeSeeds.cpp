@@ -200,12 +200,14 @@ std::string Quoted(const std::string& word) {
 // every choice a setting offers, the palette.
 std::string SourceDictionary() {
   std::set<std::string> words = {
-      "page ",       "picture ",  "backdrop ", "decor ",  "overlay ",    "thing ",    "person ",
-      "  draw ",     "  figure ", "  held ",   "  look ", "  heldlook ", "describe ", "nothing ",
-      "narration\n", "scenery ",  "sitter ",   " at ",    " size ",      "quality=",  "blur=",
-      "light=",      " people",   "1716",      "1752",    "1779",        "#a04c20",   "oak",
-      "walnut",      "pine",      "iron",      "brass",   "paper",       "stone",     "leaf",
-      "white",       "black",     "cream",     "none",    "=no",         "\""};
+      "page ", "picture ", "backdrop ", "decor ", "overlay ", "thing ", "person ", "  draw ",
+      "  figure ", "  held ", "  look ", "  heldlook ", "describe ", "nothing ", "narration\n",
+      "scenery ", "sitter ", " at ", " size ", "quality=", "blur=", "light=", " people", "1716",
+      "1752", "1779", "#a04c20", "oak", "walnut", "pine", "iron", "brass", "paper", "stone", "leaf",
+      "white", "black", "cream", "none", "=no", "\"",
+      // Numbers no writer means, but a slip of the keyboard can make.
+      "nan", "inf", "-inf", "1e300", "1e-300", "2000000000", "-2000000000", "0", "-1", ".",
+      "0.0001", "99999", "4000", "4001"};
   for (const auto& painter : datakit::AllPainters()) {
     words.insert(" " + std::string(painter.name) + " ");
     std::istringstream settings{std::string(painter.settings)};
