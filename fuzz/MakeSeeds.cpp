@@ -8,6 +8,8 @@
 #include <jpeglib.h>
 #include <cstdio>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -36,12 +38,14 @@ void WriteBytes(const fs::path& file, const std::vector<std::uint8_t>& bytes) {
   Write(file, std::string(bytes.begin(), bytes.end()));
 }
 
-// Copies the files of a folder whose names end so, up to a size: larger seeds make every
-// mutation slower and teach the fuzzer little more.
+// Copies the files of a folder whose names end so, up to a size and, in name order, up to
+// a number of files: larger seeds make every mutation slower, and seeds that are slow to
+// run (a close-up paints its year page first) leave a short run no time to mutate.
 void CopyFiles(const fs::path& from, const std::string& ending, std::uintmax_t largest,
-               const fs::path& to) {
+               const fs::path& to, std::size_t most = SIZE_MAX) {
   fs::create_directories(to);
   if (!fs::is_directory(from)) return;
+  std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(from)) {
     const std::string name = entry.path().filename().string();
     if (!entry.is_regular_file() || name.size() < ending.size() ||
@@ -49,7 +53,12 @@ void CopyFiles(const fs::path& from, const std::string& ending, std::uintmax_t l
         entry.file_size() > largest) {
       continue;
     }
-    fs::copy_file(entry.path(), to / name, fs::copy_options::overwrite_existing);
+    files.push_back(entry.path());
+  }
+  std::sort(files.begin(), files.end());
+  if (files.size() > most) files.resize(most);
+  for (const fs::path& file : files) {
+    fs::copy_file(file, to / file.filename(), fs::copy_options::overwrite_existing);
   }
 }
 
@@ -251,7 +260,7 @@ int main(int argc, char* argv[]) {
     Sounds(data, seeds / "wav");
     CopyFiles(content / "pages", ".page", 64 * 1024, seeds / "page_source");
     CopyFiles(content / "pictures", ".picture", 64 * 1024, seeds / "picture_source");
-    CopyFiles(content / "closeups", ".picture", 64 * 1024, seeds / "picture_source");
+    CopyFiles(content / "closeups", ".picture", 64 * 1024, seeds / "picture_source", 4);
     CopyFiles(content / "people", ".talk", 64 * 1024, seeds / "talk_source");
     CopyFiles(content / "sounds", ".speech", 64 * 1024, seeds / "speech_source");
     CopyFiles(content, "virtues.text", 64 * 1024, seeds / "virtue_words");
