@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 #include <system_error>
 
 #include <unistd.h>
@@ -20,15 +21,25 @@ void QuietMessages(QtMsgType type, const QMessageLogContext& context, const QStr
   qt_message_output(type, context, message);
 }
 
+// This run's scratch folder, quenna2-fuzz-<pid> in the temporary folder. TMPDIR then
+// points into it, so the test game's data folder goes there too. libFuzzer leaves through
+// _Exit, which cleans nothing up, so a run first removes the folders of runs that ended.
 const std::filesystem::path& ScratchFolder() {
   static const std::filesystem::path folder = [] {
-    auto made =
-        std::filesystem::temp_directory_path() / ("quenna2-fuzz-" + std::to_string(::getpid()));
+    const std::string prefix = "quenna2-fuzz-";
+    const auto base = std::filesystem::temp_directory_path();
+    std::error_code ignored;
+    for (const auto& entry : std::filesystem::directory_iterator(base, ignored)) {
+      const std::string name = entry.path().filename().string();
+      const std::string pid =
+          name.substr(0, prefix.size()) == prefix ? name.substr(prefix.size()) : "";
+      if (pid.empty() || pid.find_first_not_of("0123456789") != std::string::npos) continue;
+      if (!std::filesystem::exists("/proc/" + pid))
+        std::filesystem::remove_all(entry.path(), ignored);
+    }
+    auto made = base / (prefix + std::to_string(::getpid()));
     std::filesystem::create_directories(made);
-    std::atexit([] {
-      std::error_code ignored;
-      std::filesystem::remove_all(ScratchFolder(), ignored);
-    });
+    ::setenv("TMPDIR", made.c_str(), 1);
     return made;
   }();
   return folder;
@@ -37,6 +48,7 @@ const std::filesystem::path& ScratchFolder() {
 }  // namespace
 
 void StartQt(int* argc, char*** argv, bool widgets) {
+  ScratchFolder();
   qInstallMessageHandler(QuietMessages);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {

@@ -14,6 +14,11 @@ fuzz=build-clang/fuzz
 targets=(saved_game saved_game_open high_scores shifted_text dialogue grid jpeg wav
          page_source picture_source talk_source speech_source virtue_words)
 export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+# The targets' scratch files, removed when done.
+export TMPDIR="$PWD/$fuzz/tmp"
+rm -rf "$TMPDIR"
+mkdir -p "$TMPDIR"
+trap 'rm -rf "$TMPDIR"' EXIT
 export ASAN_OPTIONS="detect_leaks=1:allocator_may_return_null=0"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/sanitizer-suppressions.txt:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
