@@ -242,8 +242,8 @@ void DrawSkirt(Canvas& c, const Body& b, const Params& p) {
       const QColor spots[] = {QColor(210, 60, 60), QColor(60, 110, 200), QColor(240, 190, 40),
                               QColor(80, 160, 90)};
       for (int i = 0; i < 9; ++i) {
-        const QPointF at(b.cx + c.Random(-w * 0.7, w * 0.7),
-                         c.Random(b.waist + b.hh * 0.1, bottom - b.hh * 0.2));
+        const double y = c.Random(b.waist + b.hh * 0.1, bottom - b.hh * 0.2);
+        const QPointF at(b.cx + c.Random(-w * 0.7, w * 0.7), y);
         const double r = c.Random(0.025, 0.05) * b.hh;
         c.p.setPen(Qt::NoPen);
         c.p.setBrush(spots[i % 4]);
@@ -954,7 +954,8 @@ void DrawHat(Canvas& c, const Body& b, const Params& p) {
     c.p.setPen(Qt::NoPen);
     c.p.setBrush(QColor(120, 180, 230, 200));
     for (int i = 0; i < 5; ++i) {
-      const QPointF drop(cx + c.Random(-hw * 0.8, hw * 0.8), top + c.Random(hh * 0.3, hh * 1.4));
+      const double y = top + c.Random(hh * 0.3, hh * 1.4);
+      const QPointF drop(cx + c.Random(-hw * 0.8, hw * 0.8), y);
       QPainterPath tear(drop + QPointF(0, -hh * 0.07));
       tear.quadTo(drop + QPointF(hh * 0.04, 0), drop + QPointF(0, hh * 0.02));
       tear.quadTo(drop + QPointF(-hh * 0.04, 0), drop + QPointF(0, -hh * 0.07));
@@ -1106,9 +1107,9 @@ void PaintGulls(Canvas& c, const QRectF& box, const Params& p) {
   const double size = std::min(box.height() * 0.5, box.width() / count * 0.4);
   c.line = 1.6;
   for (int i = 0; i < count; ++i) {
+    const double y = box.top() + c.Random(size * 0.5, box.height() - size * 0.3);
     const QPointF at(
-        box.left() + (i + 0.5) * box.width() / count + c.Random(-size * 0.3, size * 0.3),
-        box.top() + c.Random(size * 0.5, box.height() - size * 0.3));
+        box.left() + (i + 0.5) * box.width() / count + c.Random(-size * 0.3, size * 0.3), y);
     const double s = size * c.Random(0.7, 1.0);
     QPainterPath wings(at + QPointF(-s, -s * 0.1));
     wings.quadTo(at + QPointF(-s * 0.5, -s * 0.55), at);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -86,26 +88,25 @@ std::vector<std::string> Words(const std::string& line, const SourcePos& pos) {
   return words;
 }
 
-double ParseNumber(const std::string& text, const SourcePos& pos, const std::string& what) {
-  try {
-    std::size_t used = 0;
-    const double value = std::stod(text, &used);
-    if (used == text.size()) return value;
-  } catch (const std::exception&) {
-  }
-  throw ContentError(pos, what + " \"" + text + "\" is not a number");
-}
-
-std::pair<double, double> ParsePair(const std::string& text, char separator, const SourcePos& pos,
-                                    const std::string& what) {
+std::pair<double, double> ParsePair(const std::string& text, char separator, double low,
+                                    double high, const SourcePos& pos, const std::string& what) {
   const auto split = text.find(separator);
   if (split == std::string::npos) {
     throw ContentError(pos, what + " \"" + text + "\" should be two numbers joined by '" +
                                 std::string(1, separator) + "'");
   }
-  return {ParseNumber(text.substr(0, split), pos, what),
-          ParseNumber(text.substr(split + 1), pos, what)};
+  const double first = NumberIn(text.substr(0, split), low, high, pos, what);
+  const double second = NumberIn(text.substr(split + 1), low, high, pos, what);
+  return {first, second};
 }
+
+// Places and sizes in grid cells: a picture is at most 4000 pixels, 134 cells, and a
+// drawing may stand partly outside it.
+constexpr double kPlaceLimit = 200;
+constexpr double kSizeLimit = 200;
+// Every drawing is painted on a layer the size of the picture and its pixels counted,
+// so drawings cost time; the pictures of the game have at most 20.
+constexpr std::size_t kLayerLimit = 200;
 
 // "<painter> at C,R size WxH setting=value flag ..." (the painter named already).
 Drawing ParseDrawing(const std::string& painterName, const std::vector<std::string>& words,
@@ -128,11 +129,12 @@ Drawing ParseDrawing(const std::string& painterName, const std::vector<std::stri
     if (words[i] == "at" || words[i] == "size") {
       if (i + 1 >= words.size()) throw ContentError(pos, "\"" + words[i] + "\" needs a value");
       if (words[i] == "at") {
-        const auto [column, row] = ParsePair(words[i + 1], ',', pos, "the place");
+        const auto [column, row] =
+            ParsePair(words[i + 1], ',', -kPlaceLimit, kPlaceLimit, pos, "the place");
         drawing.cells.moveTo(column, row);
         hasAt = true;
       } else {
-        const auto [width, height] = ParsePair(words[i + 1], 'x', pos, "the size");
+        const auto [width, height] = ParsePair(words[i + 1], 'x', 0, kSizeLimit, pos, "the size");
         if (width <= 0 || height <= 0) throw ContentError(pos, "a size must be above zero");
         drawing.cells.setSize({width, height});
         hasSize = true;
@@ -153,7 +155,7 @@ Drawing ParseDrawing(const std::string& painterName, const std::vector<std::stri
 
 // A year of the date book, as a page or a close-up names it.
 int PageYear(const std::string& text, const SourcePos& pos) {
-  const int year = static_cast<int>(ParseNumber(text, pos, "the year"));
+  const int year = WholeNumberIn(text, kPageYears.front(), kPageYears.back(), pos, "the year");
   if (std::find(kPageYears.begin(), kPageYears.end(), year) == kPageYears.end())
     throw ContentError(pos, std::to_string(year) + " is not a year of the date book");
   return year;
@@ -207,6 +209,10 @@ class Reader {
       }
       textTarget_ = nullptr;
       Keyword(line, indent, pos);
+      if (scene().layers.size() > kLayerLimit) {
+        throw ContentError(pos,
+                           "a picture has at most " + std::to_string(kLayerLimit) + " drawings");
+      }
     }
     if (!paragraph_.empty()) page_source.narration.push_back(paragraph_);
   }
@@ -251,7 +257,8 @@ class Reader {
     if (keyword == "page" && page_) {
       need(2, "page <year>");
       if (page_source.year != 0) throw ContentError(pos, "the page's year is given twice");
-      const int year = static_cast<int>(ParseNumber(words[1], pos, "the year"));
+      const int year =
+          WholeNumberIn(words[1], kPageYears.front(), kPageYears.back(), pos, "the year");
       for (std::size_t i = 0; i < kPageYears.size(); ++i) {
         if (kPageYears[i] == year) page_source.tab = static_cast<int>(i) + 1;
       }
@@ -267,19 +274,15 @@ class Reader {
       picture_source.output = words[1];
       if (words[2] != "size")
         throw ContentError(pos, "write it as: picture <game path> size <w>x<h>");
-      const auto [width, height] = ParsePair(words[3], 'x', pos, "the size");
-      if (width < 1 || height < 1 || width > 4000 || height > 4000) {
-        throw ContentError(pos, "a picture is 1 to 4000 pixels wide and high");
-      }
-      scene().width = static_cast<int>(width);
-      scene().height = static_cast<int>(height);
+      const std::string& size = words[3];
+      const auto split = size.find('x');
+      if (split == std::string::npos)
+        throw ContentError(pos, "the size \"" + size + "\" should be two numbers joined by 'x'");
+      scene().width = WholeNumberIn(size.substr(0, split), 1, 4000, pos, "the width in pixels");
+      scene().height = WholeNumberIn(size.substr(split + 1), 1, 4000, pos, "the height in pixels");
       for (std::size_t i = 4; i < words.size(); ++i) {
         if (words[i].rfind("quality=", 0) == 0) {
-          picture_source.quality =
-              static_cast<int>(ParseNumber(words[i].substr(8), pos, "the quality"));
-          if (picture_source.quality < 1 || picture_source.quality > 100) {
-            throw ContentError(pos, "the quality is a number from 1 to 100");
-          }
+          picture_source.quality = WholeNumberIn(words[i].substr(8), 1, 100, pos, "the quality");
         } else {
           throw ContentError(pos, "\"" + words[i] + "\" is not a setting of a picture");
         }
@@ -318,21 +321,20 @@ class Reader {
         const std::string& word = words[i];
         if ((word == "at" || word == "size") && i + 1 < words.size()) {
           if (word == "at") {
-            const auto [column, row] = ParsePair(words[++i], ',', pos, "the place");
+            const auto [column, row] =
+                ParsePair(words[++i], ',', -kPlaceLimit, kPlaceLimit, pos, "the place");
             view.cells.moveTo(column, row);
             hasAt = true;
           } else {
-            const auto [width, height] = ParsePair(words[++i], 'x', pos, "the size");
+            const auto [width, height] = ParsePair(words[++i], 'x', 0, kSizeLimit, pos, "the size");
             if (width <= 0 || height <= 0) throw ContentError(pos, "a size must be above zero");
             view.cells.setSize({width, height});
             hasSize = true;
           }
         } else if (word.rfind("blur=", 0) == 0) {
-          view.blur = ParseNumber(word.substr(5), pos, "the blur");
-          if (view.blur < 0 || view.blur > 40) throw ContentError(pos, "blur is 0 to 40 pixels");
+          view.blur = NumberIn(word.substr(5), 0, 40, pos, "the blur in pixels");
         } else if (word.rfind("light=", 0) == 0) {
-          view.light = ParseNumber(word.substr(6), pos, "the light");
-          if (view.light < 0 || view.light > 1) throw ContentError(pos, "light is 0 to 1");
+          view.light = NumberIn(word.substr(6), 0, 1, pos, "the light");
         } else if (word == "people") {
           view.people = true;
         } else {
@@ -591,11 +593,14 @@ QColor Params::Color(const std::string& key) const {
 }
 
 double Params::Number(const std::string& key) const {
-  return std::stod(Text(key));
+  // ResolveParams has checked every value, the defaults included.
+  const std::optional<double> value = ParseDecimal(Text(key));
+  if (!value) throw std::logic_error("a painter setting is not a number: " + key);
+  return *value;
 }
 
 int Params::Int(const std::string& key) const {
-  return std::stoi(Text(key));
+  return static_cast<int>(Number(key));
 }
 
 bool Params::Flag(const std::string& key) const {
@@ -631,6 +636,59 @@ std::string ReadTextFile(const std::filesystem::path& file) {
   std::ostringstream text;
   text << stream.rdbuf();
   return text.str();
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+  std::size_t at = 0;
+  if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+  int digits = 0;
+  bool point = false;
+  for (std::size_t i = at; i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9') {
+      ++digits;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0 || digits > 15) return std::nullopt;
+  // from_chars reads the same digits whatever the locale, and takes no '+'.
+  const std::size_t from = text[0] == '+' ? 1 : 0;
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data() + from, text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+namespace {
+
+std::string NumberText(double value) {
+  std::ostringstream text;
+  text << value;
+  return text.str();
+}
+
+}  // namespace
+
+double NumberIn(std::string_view text, double low, double high, const SourcePos& pos,
+                const std::string& what) {
+  const std::optional<double> value = ParseDecimal(text);
+  if (!value || *value < low || *value > high) {
+    throw ContentError(pos, what + " is a number from " + NumberText(low) + " to " +
+                                NumberText(high) + ", not \"" + std::string(text) + "\"");
+  }
+  return *value;
+}
+
+int WholeNumberIn(std::string_view text, int low, int high, const SourcePos& pos,
+                  const std::string& what) {
+  const std::optional<double> value = ParseDecimal(text);
+  if (!value || *value != std::floor(*value) || *value < low || *value > high) {
+    throw ContentError(pos, what + " is a whole number from " + std::to_string(low) + " to " +
+                                std::to_string(high) + ", not \"" + std::string(text) + "\"");
+  }
+  return static_cast<int>(*value);
 }
 
 PageSource ParsePageSource(const std::string& text, const std::string& fileName) {
