@@ -178,9 +178,10 @@ std::string DialogueFitProblem(int line, const std::string& text) {
 
 namespace {
 
-void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder& data,
-                    bool complete, std::vector<std::string>& problems) {
-  // Each source on its own, so one with mistakes does not hide the others.
+// The dialogue sources of content/people by name, each read on its own, so one with
+// mistakes does not hide the others. A source for no one of the roster is a problem.
+std::map<std::string, TalkSource> ReadDialogueSources(const std::filesystem::path& contentFolder,
+                                                      std::vector<std::string>& problems) {
   std::map<std::string, TalkSource> sources;
   std::error_code ignored;
   std::vector<std::filesystem::path> files;
@@ -206,133 +207,168 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
       problems.push_back(error.what());
     }
   }
-  // Each question's text, as first seen: where it was asked.
+  return sources;
+}
+
+// What the dialogue files tell together: each question's text, as first seen, with where
+// it was asked; how often each letter is the right answer; what each dialogue's right
+// answers credit (a dialogue that was read has an entry), and where to point a writer at
+// it: the virtues of its last question.
+struct DialogueTally {
   std::map<std::string, std::string> asked;
   std::map<char, int> keyLetters;
-  // What each dialogue's right answers credit, and where to point a writer at it: the
-  // virtues of its last question.
   std::map<std::string, VirtueSet> credited;
   std::map<std::string, std::string> virtuesWritten;
-  for (const RosterRow& row : kRoster) {
-    const std::string path(row.dialogue);
-    const std::string name = DialogueName(path);
-    const auto source = sources.find(name);
-    const TalkSource* talk = source == sources.end() ? nullptr : &source->second;
-    // A source with mistakes is reported above; it is there all the same.
-    const bool written = std::filesystem::exists(contentFolder / "people" / (name + ".talk"));
-    const auto bytes = ReadBytes(data.Resolve(path));
-    if (bytes.empty()) {
-      if (talk) {
-        problems.push_back(path + ": is missing; build the data again (its source is " +
-                           talk->file + ")");
-      } else if (complete && !written) {
-        problems.push_back(path + ": is missing: " + std::string(row.character) +
-                           " has no dialogue source content/people/" + name + ".talk");
-      }
-      continue;
+};
+
+// One dialogue file of the game as a writer finds its lines: at the line of its source
+// when the source says ("content/people/wyn1746.talk:27: "), else in the file itself.
+class DialogueFile {
+ public:
+  DialogueFile(std::string path, const TalkSource* talk, std::vector<std::string>& problems)
+      : path(std::move(path)), talk(talk), problems_(problems) {}
+
+  std::string Where(int line) const {
+    const int written = talk && line >= 0 && line < kDialogueLines
+                            ? talk->sourceLines[static_cast<std::size_t>(line)]
+                            : 0;
+    if (written > 0) return talk->file + ":" + std::to_string(written) + ": ";
+    return path + ": " + (line >= 0 ? "line " + std::to_string(line) + ": " : "");
+  }
+  // A problem with a line of the file, or with the whole file for line -1.
+  void Problem(int line, const std::string& text) const { problems_.push_back(Where(line) + text); }
+
+  const std::string path;  // "d2\wyn1746.dat"
+  const TalkSource* const talk;
+
+ private:
+  std::vector<std::string>& problems_;
+};
+
+// The questions of a dialogue file: each with its right letter and four different
+// virtues, none asked before anywhere in the game, and the right answers spread over the
+// three letters.
+void CheckQuestions(const DialogueFile& file, const std::string& name, const DialogueText& lines,
+                    DialogueTally& tally) {
+  std::set<char> letters;
+  for (int q = 0; q < dialogue::kQuestions; ++q) {
+    const std::string& key = lines.Key(q);
+    const char letter = key.empty() ? 0 : key[0];
+    if (letter != 'A' && letter != 'B' && letter != 'C') {
+      file.Problem(dialogue::KeyLine(q), "the key line of question " + std::to_string(q + 1) +
+                                             " must begin with the right letter, A, B or C");
+    } else {
+      letters.insert(letter);
+      ++tally.keyLetters[letter];
     }
-    // Names the line where the writer wrote it when the source says.
-    auto where = [&](int line) {
-      const int written = talk && line >= 0 && line < kDialogueLines
-                              ? talk->sourceLines[static_cast<std::size_t>(line)]
-                              : 0;
-      if (written > 0) return talk->file + ":" + std::to_string(written) + ": ";
-      return path + ": " + (line >= 0 ? "line " + std::to_string(line) + ": " : "");
-    };
-    auto problem = [&](int line, const std::string& text) {
-      problems.push_back(where(line) + text);
-    };
-    if (!written) problem(-1, "has no source content/people/" + name + ".talk");
-    if (bytes.size() > kDialogueFileLimit) {
-      problem(-1, "is " + std::to_string(bytes.size()) + " bytes; the game reads only " +
-                      std::to_string(kDialogueFileLimit));
-    }
-    if (const long stop = StopByte(bytes); stop >= 0) {
-      // The game reads no further; what follows would only repeat that.
-      problem(-1, "byte " + std::to_string(stop) + " ends the text early (a stored 0 or 3)");
-      continue;
-    }
-    credited[name];  // read: its page can be judged
-    const std::string text = DecodeShiftedText(bytes);
-    if (talk && text != DialogueFileText(*talk))
-      problem(-1, "does not match its source " + talk->file + " (build the data again)");
-    const DialogueText lines(text);
-    if (lines.LineCount() < kDialogueLines) {
-      problem(-1, "has " + std::to_string(lines.LineCount()) + " lines; a dialogue has " +
-                      std::to_string(kDialogueLines));
-    }
-    std::set<char> letters;
-    for (int q = 0; q < dialogue::kQuestions; ++q) {
-      const std::string& key = lines.Key(q);
-      const char letter = key.empty() ? 0 : key[0];
-      if (letter != 'A' && letter != 'B' && letter != 'C') {
-        problem(dialogue::KeyLine(q), "the key line of question " + std::to_string(q + 1) +
-                                          " must begin with the right letter, A, B or C");
-      } else {
-        letters.insert(letter);
-        ++keyLetters[letter];
-      }
-      const std::string& digits = lines.Line(dialogue::DigitLine(q));
-      bool virtues = digits.size() >= dialogue::kVirtuesPerQuestion;
-      for (std::size_t i = 0; virtues && i < dialogue::kVirtuesPerQuestion; ++i)
-        virtues = IsVirtueCharacter(digits[i]);
-      if (!virtues) {
-        problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) +
-                                            " must credit four virtues (characters 1..9, A..D), "
-                                            "not \"" +
-                                            digits + "\"");
-      } else {
-        // A virtue credited twice is a virtue lost: four different ones, for the bonus.
-        VirtueSet seen;
-        for (int virtue : lines.Virtues(q)) {
-          const auto bit = static_cast<std::size_t>(virtue - 1);
-          if (seen.test(bit)) {
-            problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) + " credits " +
-                                                VirtueWord(virtue) +
-                                                " twice; credit four different virtues");
-          }
-          seen.set(bit);
+    const std::string& digits = lines.Line(dialogue::DigitLine(q));
+    bool virtues = digits.size() >= dialogue::kVirtuesPerQuestion;
+    for (std::size_t i = 0; virtues && i < dialogue::kVirtuesPerQuestion; ++i)
+      virtues = IsVirtueCharacter(digits[i]);
+    if (!virtues) {
+      file.Problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) +
+                                               " must credit four virtues (characters 1..9, "
+                                               "A..D), not \"" +
+                                               digits + "\"");
+    } else {
+      // A virtue credited twice is a virtue lost: four different ones, for the bonus.
+      VirtueSet seen;
+      for (int virtue : lines.Virtues(q)) {
+        const auto bit = static_cast<std::size_t>(virtue - 1);
+        if (seen.test(bit)) {
+          file.Problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) + " credits " +
+                                                   VirtueWord(virtue) +
+                                                   " twice; credit four different virtues");
         }
-        credited[name] |= seen;
+        seen.set(bit);
       }
-      const std::string question = Normalised(lines.Question(q));
-      if (question.empty()) continue;
-      const std::string where = path + " question " + std::to_string(q + 1);
-      const auto [first, fresh] = asked.emplace(question, where);
-      if (!fresh) {
-        problem(dialogue::QuestionLine(q),
-                "the question \"" + lines.Question(q) + "\" is asked already in " + first->second);
-      }
+      tally.credited[name] |= seen;
     }
-    virtuesWritten[name] = where(dialogue::DigitLine(dialogue::kQuestions - 1));
-    std::string unused;
-    for (char letter : {'A', 'B', 'C'}) {
-      if (!letters.count(letter))
-        unused += unused.empty() ? std::string(1, letter) : std::string(" or ") + letter;
-    }
-    if (!unused.empty() && letters.size() > 0) {
-      problem(-1, "no correct answer is " + unused +
-                      "; spread the right answers over A, B and C so guessing does not pay");
-    }
-    for (int line = 0; line <= dialogue::kWrongReplyLine; ++line) {
-      const std::string& shown = lines.Line(line);
-      if (shown.empty()) {
-        problem(line, DialogueLineRole(line) + " is empty");
-        continue;
-      }
-      const std::string fit = DialogueFitProblem(line, shown);
-      if (!fit.empty()) problem(line, fit);
+    const std::string question = Normalised(lines.Question(q));
+    if (question.empty()) continue;
+    const std::string where = file.path + " question " + std::to_string(q + 1);
+    const auto [first, fresh] = tally.asked.emplace(question, where);
+    if (!fresh) {
+      file.Problem(dialogue::QuestionLine(q), "the question \"" + lines.Question(q) +
+                                                  "\" is asked already in " + first->second);
     }
   }
-  // A task seeks one of the thirteen virtues, drawn at random, and pays its bonus only
-  // when the right answer credits it: the person a task names, and every page, must
-  // credit them all. A page is judged once each of its people has a dialogue.
+  tally.virtuesWritten[name] = file.Where(dialogue::DigitLine(dialogue::kQuestions - 1));
+  std::string unused;
+  for (char letter : {'A', 'B', 'C'}) {
+    if (!letters.count(letter))
+      unused += unused.empty() ? std::string(1, letter) : std::string(" or ") + letter;
+  }
+  if (!unused.empty() && letters.size() > 0) {
+    file.Problem(-1, "no correct answer is " + unused +
+                         "; spread the right answers over A, B and C so guessing does not pay");
+  }
+}
+
+// The dialogue file of a person of the roster, if there is one: within the game's read
+// limit, made from its source, every line there and fitting the close-up window.
+void CheckDialogueFile(const RosterRow& row, const std::map<std::string, TalkSource>& sources,
+                       const std::filesystem::path& contentFolder, const DataFolder& data,
+                       bool complete, DialogueTally& tally, std::vector<std::string>& problems) {
+  const std::string path(row.dialogue);
+  const std::string name = DialogueName(path);
+  const auto source = sources.find(name);
+  const DialogueFile file(path, source == sources.end() ? nullptr : &source->second, problems);
+  // A source with mistakes is reported already; it is there all the same.
+  const bool written = std::filesystem::exists(contentFolder / "people" / (name + ".talk"));
+  const auto bytes = ReadBytes(data.Resolve(path));
+  if (bytes.empty()) {
+    if (file.talk) {
+      problems.push_back(path + ": is missing; build the data again (its source is " +
+                         file.talk->file + ")");
+    } else if (complete && !written) {
+      problems.push_back(path + ": is missing: " + std::string(row.character) +
+                         " has no dialogue source content/people/" + name + ".talk");
+    }
+    return;
+  }
+  if (!written) file.Problem(-1, "has no source content/people/" + name + ".talk");
+  if (bytes.size() > kDialogueFileLimit) {
+    file.Problem(-1, "is " + std::to_string(bytes.size()) + " bytes; the game reads only " +
+                         std::to_string(kDialogueFileLimit));
+  }
+  if (const long stop = StopByte(bytes); stop >= 0) {
+    // The game reads no further; what follows would only repeat that.
+    file.Problem(-1, "byte " + std::to_string(stop) + " ends the text early (a stored 0 or 3)");
+    return;
+  }
+  tally.credited[name];  // read: its page can be judged
+  const std::string text = DecodeShiftedText(bytes);
+  if (file.talk && text != DialogueFileText(*file.talk))
+    file.Problem(-1, "does not match its source " + file.talk->file + " (build the data again)");
+  const DialogueText lines(text);
+  if (lines.LineCount() < kDialogueLines) {
+    file.Problem(-1, "has " + std::to_string(lines.LineCount()) + " lines; a dialogue has " +
+                         std::to_string(kDialogueLines));
+  }
+  CheckQuestions(file, name, lines, tally);
+  for (int line = 0; line <= dialogue::kWrongReplyLine; ++line) {
+    const std::string& shown = lines.Line(line);
+    if (shown.empty()) {
+      file.Problem(line, DialogueLineRole(line) + " is empty");
+      continue;
+    }
+    const std::string fit = DialogueFitProblem(line, shown);
+    if (!fit.empty()) file.Problem(line, fit);
+  }
+}
+
+// A task seeks one of the thirteen virtues, drawn at random, and pays its bonus only when
+// the right answer credits it: the person a task names, and every page, must credit them
+// all. A page is judged once each of its people has a dialogue.
+void CheckVirtuesCredited(DialogueTally& tally, std::vector<std::string>& problems) {
   for (const auto& [name, task] : TaskDialogues(problems)) {
-    if (!credited.count(name)) continue;
-    const VirtueSet& virtues = credited[name];
+    if (!tally.credited.count(name)) continue;
+    const VirtueSet& virtues = tally.credited[name];
     if (!virtues.all()) {
-      problems.push_back(virtuesWritten[name] + task + " is named by the card game's tasks, " +
-                         "but no right answer credits " + MissingVirtues(virtues) +
+      problems.push_back(tally.virtuesWritten[name] + task +
+                         " is named by the card game's tasks, " + "but no right answer credits " +
+                         MissingVirtues(virtues) +
                          "; a task seeking that could never earn its bonus");
     }
   }
@@ -344,30 +380,43 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
     for (const RosterRow& row : kRoster) {
       if (row.tab != tab) continue;
       const std::string name = DialogueName(row.dialogue);
-      if (!credited.count(name)) {
+      if (!tally.credited.count(name)) {
         whole = false;
         break;
       }
-      virtues |= credited[name];
+      virtues |= tally.credited[name];
       names += (names.empty() ? "" : ", ") + name;
       if (first.empty()) first = name;
     }
     if (!whole || virtues.all()) continue;
-    problems.push_back(virtuesWritten[first] + "the conversations of " +
+    problems.push_back(tally.virtuesWritten[first] + "the conversations of " +
                        std::string(kDateTabs[static_cast<std::size_t>(tab)].tabCaption) + " (" +
                        names + ") together never credit " + MissingVirtues(virtues) +
                        "; a task on this page seeking that could never earn its bonus");
   }
-  // Over the whole game, no letter may be the answer to most questions.
+}
+
+// Over the whole game, no letter may be the answer to most questions.
+void CheckKeyLetterSpread(const DialogueTally& tally, std::vector<std::string>& problems) {
   int keys = 0;
-  for (const auto& [letter, count] : keyLetters) keys += count;
-  for (const auto& [letter, count] : keyLetters) {
+  for (const auto& [letter, count] : tally.keyLetters) keys += count;
+  for (const auto& [letter, count] : tally.keyLetters) {
     if (keys >= 27 && count * 2 > keys) {
       problems.push_back(std::string("d2: ") + letter + " is the right answer to " +
                          std::to_string(count) + " of " + std::to_string(keys) +
                          " questions; spread them more evenly over A, B and C");
     }
   }
+}
+
+void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder& data,
+                    bool complete, std::vector<std::string>& problems) {
+  const std::map<std::string, TalkSource> sources = ReadDialogueSources(contentFolder, problems);
+  DialogueTally tally;
+  for (const RosterRow& row : kRoster)
+    CheckDialogueFile(row, sources, contentFolder, data, complete, tally, problems);
+  CheckVirtuesCredited(tally, problems);
+  CheckKeyLetterSpread(tally, problems);
 }
 
 // The virtue words: the text file the chart's panel reads, one line a virtue, made from
