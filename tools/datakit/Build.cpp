@@ -1,8 +1,12 @@
 #include "Build.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
 #include <fstream>
+#include <functional>
 #include <map>
+#include <thread>
 
 #include "PageView.h"
 #include "Render.h"
@@ -35,6 +39,31 @@ std::vector<std::filesystem::path> FilesWithExtension(const std::filesystem::pat
   // Directory order differs between machines; the output must not.
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// Runs work(0) .. work(count - 1) on every core, each index once. Pictures are painted
+// each on its own, from nothing but their sources, so the order does not change a byte.
+// A failure is thrown after all have run: the one of the lowest index, as one core would.
+void OnEveryCore(std::size_t count, const std::function<void(std::size_t)>& work) {
+  std::vector<std::exception_ptr> failures(count);
+  std::atomic<std::size_t> next{0};
+  const auto worker = [&] {
+    for (std::size_t index = next++; index < count; index = next++) {
+      try {
+        work(index);
+      } catch (...) {
+        failures[index] = std::current_exception();
+      }
+    }
+  };
+  const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  std::vector<std::thread> helpers;
+  for (std::size_t i = 1; i < std::min(cores, count); ++i) helpers.emplace_back(worker);
+  worker();
+  for (std::thread& helper : helpers) helper.join();
+  for (const std::exception_ptr& failure : failures) {
+    if (failure) std::rethrow_exception(failure);
+  }
 }
 
 std::vector<std::uint8_t> Shifted(const std::string& text) {
@@ -162,9 +191,11 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   // data folder whole.
   const std::vector<PageSource> pages = ReadAllPages(contentFolder);
   std::vector<PictureSource> pictures = ReadAllPictures(contentFolder);
-  for (PictureSource& picture : pictures) {
-    if (NeedsPages(picture)) ResolvePageViews(picture, pages);
-  }
+  PageRenders pageRenders;
+  OnEveryCore(pictures.size(), [&](std::size_t index) {
+    PictureSource& picture = pictures[index];
+    if (NeedsPages(picture)) ResolvePageViews(picture, pages, &pageRenders);
+  });
   std::vector<std::string> messages;
   std::vector<std::string> narrations;
   for (const PageSource& page : pages) {
@@ -183,9 +214,10 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   for (const TalkSource& talk : ReadAllTalks(contentFolder))
     dialogues.emplace_back(DialogueGamePath(talk.name), DialogueFileText(talk));
 
-  std::string grid;
-  std::vector<std::vector<std::uint8_t>> scenePictures;
-  for (const PageSource& page : pages) {
+  std::vector<std::string> gridRecords(pages.size());
+  std::vector<std::vector<std::uint8_t>> scenePictures(pages.size());
+  OnEveryCore(pages.size(), [&](std::size_t index) {
+    const PageSource& page = pages[index];
     const RenderedScene rendered = RenderScene(page.scene);
     const auto values = GridValues(rendered);
     for (const Clickable& clickable : page.scene.clickables) {
@@ -198,13 +230,16 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
         }
       }
     }
-    grid += GridRecord(values);
-    scenePictures.push_back(EncodeJpeg(rendered.picture, kJpegQuality));
-  }
-  std::vector<std::vector<std::uint8_t>> otherPictures;
-  for (const PictureSource& picture : pictures) {
-    otherPictures.push_back(EncodeJpeg(RenderScene(picture.scene).picture, picture.quality));
-  }
+    gridRecords[index] = GridRecord(values);
+    scenePictures[index] = EncodeJpeg(rendered.picture, kJpegQuality);
+  });
+  std::string grid;
+  for (const std::string& record : gridRecords) grid += record;
+  std::vector<std::vector<std::uint8_t>> otherPictures(pictures.size());
+  OnEveryCore(pictures.size(), [&](std::size_t index) {
+    const PictureSource& picture = pictures[index];
+    otherPictures[index] = EncodeJpeg(RenderScene(picture.scene).picture, picture.quality);
+  });
 
   for (const PageSource& page : pages) {
     const auto index = static_cast<std::size_t>(page.tab - 1);

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <vector>
 
 #include "Painters.h"
 #include "Render.h"
@@ -19,20 +21,22 @@ const PageSource& PageOfYear(const std::vector<PageSource>& pages, int year, con
 }
 
 // One pass of a box blur along the rows (or, transposed, the columns) of a 32-bit image.
+// The pixels are reached from the first row's address and the row stride, worked out once:
+// QImage::scanLine() checks and detaches the image on every call.
 void BoxPass(QImage& image, int radius, bool vertical) {
   const int width = image.width();
   const int height = image.height();
   const int lines = vertical ? width : height;
   const int length = vertical ? height : width;
+  QRgb* const first = reinterpret_cast<QRgb*>(image.bits());
+  const std::ptrdiff_t rowStep = image.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+  const std::ptrdiff_t lineStep = vertical ? 1 : rowStep;
+  const std::ptrdiff_t pixelStep = vertical ? rowStep : 1;
   std::vector<QRgb> line(static_cast<std::size_t>(length));
-  auto pixel = [&](int a, int b) -> QRgb& {
-    const int x = vertical ? a : b;
-    const int y = vertical ? b : a;
-    return reinterpret_cast<QRgb*>(image.scanLine(y))[x];
-  };
   const int span = 2 * radius + 1;
   for (int a = 0; a < lines; ++a) {
-    for (int b = 0; b < length; ++b) line[static_cast<std::size_t>(b)] = pixel(a, b);
+    QRgb* const start = first + a * lineStep;
+    for (int b = 0; b < length; ++b) line[static_cast<std::size_t>(b)] = start[b * pixelStep];
     // Edges repeat their last pixel, so the border does not darken.
     auto at = [&](int b) { return line[static_cast<std::size_t>(std::clamp(b, 0, length - 1))]; };
     int sum[4] = {0, 0, 0, 0};
@@ -41,7 +45,7 @@ void BoxPass(QImage& image, int radius, bool vertical) {
       sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), sum[3] += qAlpha(c);
     }
     for (int b = 0; b < length; ++b) {
-      pixel(a, b) = qRgba(sum[0] / span, sum[1] / span, sum[2] / span, sum[3] / span);
+      start[b * pixelStep] = qRgba(sum[0] / span, sum[1] / span, sum[2] / span, sum[3] / span);
       const QRgb out = at(b - radius);
       const QRgb in = at(b + radius + 1);
       sum[0] += qRed(in) - qRed(out);
@@ -67,7 +71,8 @@ void Blur(QImage& image, int radius) {
   }
 }
 
-void ResolvePageViews(PictureSource& picture, const std::vector<PageSource>& pages) {
+void ResolvePageViews(PictureSource& picture, const std::vector<PageSource>& pages,
+                      PageRenders* renders) {
   for (const Sitter& sitter : picture.sitters) {
     const PageSource& page = PageOfYear(pages, sitter.year, sitter.pos);
     const auto person =
@@ -111,14 +116,18 @@ void ResolvePageViews(PictureSource& picture, const std::vector<PageSource>& pag
   }
   if (picture.scenery) {
     const PageView& view = *picture.scenery;
-    picture.scene.underlay = PageViewImage(PageOfYear(pages, view.year, view.pos), view,
-                                           QSize(picture.scene.width, picture.scene.height));
+    picture.scene.underlay =
+        PageViewImage(PageOfYear(pages, view.year, view.pos), view,
+                      QSize(picture.scene.width, picture.scene.height), renders);
   }
 }
 
-QImage PageViewImage(const PageSource& page, const PageView& view, QSize size) {
+namespace {
+
+// The page painted whole, without its people unless asked for.
+QImage WholePage(const PageSource& page, bool people) {
   Scene scene = page.scene;
-  if (!view.people) {
+  if (!people) {
     std::vector<Layer> kept;
     for (const Layer& layer : scene.layers) {
       const bool person = layer.clickable >= 0 &&
@@ -127,7 +136,28 @@ QImage PageViewImage(const PageSource& page, const PageView& view, QSize size) {
     }
     scene.layers = kept;
   }
-  const QImage whole = RenderScene(scene).picture;
+  return RenderScene(scene).picture;
+}
+
+}  // namespace
+
+QImage PageRenders::Whole(const PageSource& page, bool people) {
+  const auto key = std::make_pair(&page, people);
+  {
+    const std::lock_guard lock(mutex_);
+    const auto found = renders_.find(key);
+    if (found != renders_.end()) return found->second;
+  }
+  // Painted outside the lock; two threads painting the same page get the same picture.
+  QImage whole = WholePage(page, people);
+  const std::lock_guard lock(mutex_);
+  return renders_.emplace(key, std::move(whole)).first->second;
+}
+
+QImage PageViewImage(const PageSource& page, const PageView& view, QSize size,
+                     PageRenders* renders) {
+  const QImage whole =
+      renders != nullptr ? renders->Whole(page, view.people) : WholePage(page, view.people);
   const QRectF cells = view.cells.isEmpty() ? QRectF(0, 0, whole.width() / double(kCellPixels),
                                                      whole.height() / double(kCellPixels))
                                             : view.cells;
