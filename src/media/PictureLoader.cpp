@@ -34,6 +34,26 @@ struct JpegErrors {
 // was there, as the game has always done.
 void IgnoreWarning(j_common_ptr) {}
 
+// libjpeg calls this as it reads; a progressive file with more scans than any real
+// picture has is stopped here, since each scan costs a pass over the whole picture.
+void LimitScans(j_common_ptr info) {
+  if (!info->is_decompressor) return;
+  const int scans = reinterpret_cast<j_decompress_ptr>(info)->input_scan_number;
+  if (scans <= kPictureScanLimit) return;
+  auto* errors = reinterpret_cast<JpegErrors*>(info->err);
+  std::snprintf(errors->message, sizeof errors->message,
+                "Progressive JPEG image has more than %d scans", kPictureScanLimit);
+  std::longjmp(errors->jump, 1);
+}
+
+// Whether the game can use a picture of this size: checked from the header, before
+// libjpeg or the picture take any memory for the pixels.
+bool SizeAllowed(JDIMENSION width, JDIMENSION height, int bytesPerPixel) {
+  if (width > kPictureSideLimit || height > kPictureSideLimit) return false;
+  return std::uint64_t{width} * height * static_cast<std::uint64_t>(bytesPerPixel) <=
+         kPictureBytesLimit;
+}
+
 // Converts an Adobe CMYK row (stored inverted) to RGB in place-safe order.
 void CmykRowToRgb(const JSAMPLE* cmyk, std::uint8_t* rgb, JDIMENSION width) {
   for (JDIMENSION x = 0; x < width; ++x) {
@@ -57,12 +77,24 @@ bool Decode(const std::uint8_t* bytes, std::size_t size, QImage* out, JpegErrors
     jpeg_destroy_decompress(&info);  // safe on a half-created decompressor
     return false;
   }
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = LimitScans;
   jpeg_create_decompress(&info);
+  info.progress = &progress;
+  // Room for a whole progressive picture of the largest allowed size, four components
+  // of two-byte coefficients; beyond that libjpeg stops with its own message.
+  info.mem->max_memory_to_use = 4 * static_cast<long>(kPictureBytesLimit);
   jpeg_mem_src(&info, bytes, static_cast<unsigned long>(size));
   jpeg_read_header(&info, TRUE);
   const bool grey = info.num_components == 1;
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
   info.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : JCS_RGB);
+  if (!SizeAllowed(info.image_width, info.image_height, grey ? 1 : 3)) {
+    std::snprintf(errors->message, sizeof errors->message, "Picture too large (%u x %u)",
+                  info.image_width, info.image_height);
+    jpeg_destroy_decompress(&info);
+    return false;
+  }
   jpeg_start_decompress(&info);
 
   *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
@@ -110,8 +142,17 @@ QImage LoadPicture(const std::filesystem::path& file) {
   }
   std::ifstream stream(file, std::ios::binary);
   if (!stream) throw GameError("Cannot open file " + file.string());
-  std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(stream)),
-                                  std::istreambuf_iterator<char>());
+  // Read whole, but no further than the largest picture allowed.
+  std::vector<std::uint8_t> bytes;
+  std::vector<char> chunk(64 * 1024);
+  while (stream.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
+         stream.gcount() > 0) {
+    bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + stream.gcount());
+    if (bytes.size() > kPictureBytesLimit) {
+      throw GameError("Picture too large (" + file.string() + " has more than " +
+                      std::to_string(kPictureBytesLimit) + " bytes)");
+    }
+  }
   return DecodeJpeg(bytes.data(), bytes.size());
 }
 

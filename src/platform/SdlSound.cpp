@@ -6,6 +6,8 @@
 #include <thread>
 #include <vector>
 
+#include "platform/WavCheck.h"
+
 namespace quenna {
 
 SdlSound::~SdlSound() {
@@ -54,6 +56,7 @@ void SdlSound::Play(const std::filesystem::path& file, bool wait) {
   SDL_ClearQueuedAudio(device_);
   if (file.empty()) return;
 
+  if (!WavFileProblem(file).empty()) return;  // silent, as for a missing file; see WavCheck.h
   SDL_AudioSpec wavFormat{};
   Uint8* samples = nullptr;
   Uint32 length = 0;

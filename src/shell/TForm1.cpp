@@ -70,7 +70,10 @@ void TForm1::ConnectControls() {
       {About1, &TForm1::About1Click},
       {TipsOn, &TForm1::TipsOnClick},
       {HighScore1, &TForm1::HighScore1Click}};
-  for (const auto& [action, handler] : menu) {
+  // Plain copies, not structured bindings: older compilers cannot capture those.
+  for (const auto& item : menu) {
+    QAction* action = item.first;
+    auto handler = item.second;
     connect(action, &QAction::triggered, this, [this, action, handler] {
       // The handlers own the check marks, as they always did: Qt's own toggle of a
       // checkable item is undone before the handler runs.

@@ -31,9 +31,13 @@ namespace quenna {
 inline constexpr int kScoreLineLength = 167;
 
 // The column key a line starts from; every mark in it lies on a digit of some field.
-inline constexpr std::string_view kScoreLineTemplate =
+// The characters are one array that every file shares: a view of a string literal in a
+// header may see a different copy of the literal in each file that uses it.
+inline constexpr char kScoreLineTemplateText[] =
     "1             1             2         3        4          5          6          7     "
     "     8          9            A              B           C         D           S";
+inline constexpr std::string_view kScoreLineTemplate(kScoreLineTemplateText,
+                                                     sizeof kScoreLineTemplateText - 1);
 
 inline constexpr int kLevelUnitsColumn = 1;
 inline constexpr std::array<int, 13> kVirtueUnitsColumns = {14, 29,  39,  48,  59,  70, 81,

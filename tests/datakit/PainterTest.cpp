@@ -2,10 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 #include <set>
 #include <sstream>
 
+#include "Folders.h"
 #include "Painters.h"
 #include "Render.h"
 
@@ -220,6 +222,42 @@ TEST(Painters, HeldObjectsAreTheirOwnLayer) {
       EXPECT_GT(body.pixels, object.pixels);
     }
   }
+}
+
+// The writers' guide, content/FORMAT.md, lists the painters as `quenna2-datakit painters`
+// prints them: every painter in the kit's order, with what it draws and all its settings
+// and defaults, so the guide offers no painter or setting the kit does not have.
+TEST(Painters, TheWritersGuideListsThemAsTheKitDoes) {
+  const std::string guide = ReadTextFile(testing::kContent / "FORMAT.md");
+  const auto start = guide.find("\n## Painters\n");
+  ASSERT_NE(start, std::string::npos);
+  std::istringstream section(guide.substr(start, guide.find("\n## ", start + 1) - start));
+  // "- `name`: what it draws." on lines of its own (the next ones indented by two), then
+  // "  Settings: `...`" for a painter with settings. Both sides in the printed layout.
+  std::vector<std::array<std::string, 3>> listed;
+  for (std::string line; std::getline(section, line);) {
+    const std::string settings = "  Settings: `";
+    if (line.rfind("- `", 0) == 0) {
+      const auto name = line.find("`: ");
+      ASSERT_NE(name, std::string::npos) << line;
+      listed.push_back({line.substr(3, name - 3), line.substr(name + 3), ""});
+    } else if (line.rfind(settings, 0) == 0 && !listed.empty()) {
+      listed.back()[2] = line.substr(settings.size(), line.size() - settings.size() - 1);
+    } else if (line.rfind("  ", 0) == 0 && !listed.empty()) {
+      listed.back()[1] += " " + line.substr(line.find_first_not_of(' '));
+    }
+  }
+  std::string inGuide;
+  for (auto& [name, about, settings] : listed) {
+    if (!about.empty() && about.back() == '.') about.pop_back();
+    inGuide += name + ": " + about + "\n    " + settings + "\n";
+  }
+  std::string printed;
+  for (const PainterInfo& painter : AllPainters()) {
+    printed += std::string(painter.name) + ": " + std::string(painter.about) + "\n    " +
+               std::string(painter.settings) + "\n";
+  }
+  EXPECT_EQ(inGuide, printed);
 }
 
 }  // namespace

@@ -143,6 +143,23 @@ TEST(PageSource, MistakesNameTheFileAndLine) {
        "t.page:3: a picture has one backdrop"},
       {"page 1716\nbackdrop plain\njump high\n" + tail,
        "t.page:3: \"jump\" is not a keyword of a page file"},
+      // Every number is finite and in range: no exponents, nan or inf.
+      {"page 1.4e+77\n", "t.page:1: the year is a whole number from 1716 to 1785, not \"1.4e+77\""},
+      {"page 1716\nbackdrop plain\ndecor crate at nan,1 size 2x2\n" + tail,
+       "t.page:3: the place is a number from -200 to 200, not \"nan\""},
+      {"page 1716\nbackdrop plain\ndecor crate at 1,1 size 1e300x2\n" + tail,
+       "t.page:3: the size is a number from 0 to 200, not \"1e300\""},
+      {"page 1716\nbackdrop plain\ndecor crate at 1,1 size 0x2\n" + tail,
+       "t.page:3: a size must be above zero"},
+      {"page 1716\nbackdrop outdoors horizon=inf\n" + tail,
+       "t.page:2: \"inf\" is not right for horizon of outdoors: it takes a number from -20 to "
+       "40"},
+      {"page 1716\nbackdrop plain\noverlay rain amount=2000000000\n" + tail,
+       "t.page:3: \"2000000000\" is not right for amount of rain: it takes a whole number from 0 "
+       "to 2000"},
+      {"page 1716\nbackdrop plain\ndecor books at 1,1 size 2x2 count=2.5\n" + tail,
+       "t.page:3: \"2.5\" is not right for count of books: it takes a whole number from 1 to "
+       "100"},
   };
   for (const auto& c : cases) {
     try {
@@ -177,6 +194,14 @@ TEST(PictureSource, ReadsPathSizeAndQuality) {
   EXPECT_THROW(
       ParsePictureSource("picture a.jpg size 10x10 quality=0\nbackdrop plain\n", "x.picture"),
       ContentError);
+  try {
+    ParsePictureSource("picture a.jpg size nanx5\nbackdrop plain\n", "x.picture");
+    ADD_FAILURE() << "a size of nan was accepted";
+  } catch (const ContentError& error) {
+    EXPECT_STREQ(error.what(),
+                 "x.picture:1: the width in pixels is a whole number from 1 to 4000, "
+                 "not \"nan\"");
+  }
 }
 
 }  // namespace

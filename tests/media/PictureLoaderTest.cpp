@@ -84,6 +84,79 @@ TEST(PictureLoader, ReportsUnknownMissingAndRejectedFiles) {
   EXPECT_NE(LoadError(data.Root() / "cut-header.jpg"), "loaded");
 }
 
+// The bytes of a JPEG with its frame header claiming another size.
+std::vector<std::uint8_t> ClaimingSize(std::vector<std::uint8_t> bytes, int width, int height) {
+  for (std::size_t at = 2; at + 9 < bytes.size(); ++at) {
+    if (bytes[at] == 0xFF && (bytes[at + 1] == 0xC0 || bytes[at + 1] == 0xC2)) {
+      bytes[at + 5] = static_cast<std::uint8_t>(height >> 8);
+      bytes[at + 6] = static_cast<std::uint8_t>(height & 0xFF);
+      bytes[at + 7] = static_cast<std::uint8_t>(width >> 8);
+      bytes[at + 8] = static_cast<std::uint8_t>(width & 0xFF);
+      break;
+    }
+  }
+  return bytes;
+}
+
+// A progressive JPEG whose first scan comes again and again: every scan is a pass over
+// the whole picture, however few its bytes.
+std::vector<std::uint8_t> WithFirstScanRepeated(const std::vector<std::uint8_t>& bytes, int times) {
+  auto marker = [&](std::size_t from, std::uint8_t code) {
+    for (std::size_t at = from; at + 1 < bytes.size(); ++at) {
+      if (bytes[at] == 0xFF && bytes[at + 1] == code) return at;
+    }
+    return bytes.size();
+  };
+  const std::size_t scan = marker(2, 0xDA);
+  std::size_t next = scan + 2;
+  while (next + 1 < bytes.size() && !(bytes[next] == 0xFF && bytes[next + 1] != 0x00 &&
+                                      (bytes[next + 1] < 0xD0 || bytes[next + 1] > 0xD7))) {
+    ++next;
+  }
+  std::vector<std::uint8_t> repeated(bytes.begin(), bytes.begin() + static_cast<long>(scan));
+  for (int k = 0; k < times; ++k) {
+    repeated.insert(repeated.end(), bytes.begin() + static_cast<long>(scan),
+                    bytes.begin() + static_cast<long>(next));
+  }
+  repeated.insert(repeated.end(), bytes.begin() + static_cast<long>(next), bytes.end());
+  return repeated;
+}
+
+// A picture larger than the game can use is refused from its header, before any memory is
+// taken for its pixels, and so is a file too large or with too many scans to decode in
+// reasonable time; a large picture within the limits still loads.
+TEST(PictureLoader, RefusesPicturesLargerThanTheGameCanUse) {
+  FixtureData data;
+  const auto colour = EncodeJpeg(Gradient(16, 16), 90);
+  const auto grey = EncodeJpeg(Gradient(16, 16).convertToFormat(QImage::Format_Grayscale8), 90);
+  const auto progressive = EncodeJpeg(Gradient(64, 48), 90, true);
+  const struct {
+    const char* name;
+    std::vector<std::uint8_t> bytes;
+    std::string error;
+  } cases[] = {
+      {"huge.jpg", ClaimingSize(colour, 60000, 60000), "Picture too large (60000 x 60000)"},
+      {"wide.jpg", ClaimingSize(grey, 8193, 8), "Picture too large (8193 x 8)"},
+      {"big.jpg", ClaimingSize(colour, 8000, 3000), "Picture too large (8000 x 3000)"},
+      {"scans.jpg", WithFirstScanRepeated(progressive, 70),
+       "Progressive JPEG image has more than 64 scans"},
+      {"fewer-scans.jpg", WithFirstScanRepeated(progressive, 40), "loaded"},
+      {"big-grey.jpg", ClaimingSize(grey, 8000, 3000), "loaded"},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(data.Root() / c.name, c.bytes, c.bytes.size());
+    EXPECT_EQ(LoadError(data.Root() / c.name), c.error) << c.name;
+  }
+  EXPECT_EQ(LoadPicture(data.Root() / "big-grey.jpg").size(), QSize(8000, 3000));
+
+  std::vector<std::uint8_t> tooLong = colour;
+  tooLong.resize(kPictureBytesLimit + 1);
+  WriteBytes(data.Root() / "long.jpg", tooLong, tooLong.size());
+  EXPECT_EQ(LoadError(data.Root() / "long.jpg"), "Picture too large (" +
+                                                     (data.Root() / "long.jpg").string() +
+                                                     " has more than 67108864 bytes)");
+}
+
 // A picture control keeps its picture when a new one fails, and sizes itself when asked.
 TEST(PictureBox, KeepsItsPictureWhenALoadFails) {
   FixtureData data;

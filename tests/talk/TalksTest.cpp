@@ -127,7 +127,7 @@ TEST(Talks, MeetsDisablesTheMainWindowForTheConversation) {
     TForm1& form = test.Form();
     test.platform.ClearPauses();
     bool checked = false;
-    test.platform.ExpectModal([&](QWidget& window) {
+    test.platform.ExpectModal([&, title = title](QWidget& window) {
       EXPECT_FALSE(form.isEnabled());
       EXPECT_TRUE(window.isEnabled());
       EXPECT_EQ(test.platform.Pauses(), std::vector<int>{1000});

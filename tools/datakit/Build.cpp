@@ -229,15 +229,16 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
     WriteDataFile(dataFolder, gamePath, Shifted(text));
     log << "dialogue " << gamePath << "\n";
   }
-  WriteDataFile(dataFolder, "intro//orn2.wav", WavFile(ThemeTune()));
-  WriteDataFile(dataFolder, "points2.wav", WavFile(BonusChime()));
-  WriteDataFile(dataFolder, "sndoff.wav", WavFile(Silence(0.1)));
+  WriteDataFile(dataFolder, std::string(kThemeSound), WavFile(ThemeTune()));
+  WriteDataFile(dataFolder, std::string(kBonusSound), WavFile(BonusChime()));
+  WriteDataFile(dataFolder, std::string(kSilenceSound), WavFile(Silence(0.1)));
   for (std::size_t i = 0; i < speeches.size(); ++i) {
     WriteDataFile(dataFolder, speeches[i].output, WavFile(voices[i].samples, voices[i].rate));
     log << "speech " << speeches[i].output << "\n";
   }
   WriteDataFile(dataFolder, kVirtueWordsFile, Shifted(VirtueWordsText(virtues)));
-  WriteDataFile(dataFolder, "ORNH.HLP", std::vector<std::uint8_t>(help.begin(), help.end()));
+  WriteDataFile(dataFolder, std::string(kHelpFile),
+                std::vector<std::uint8_t>(help.begin(), help.end()));
   log << "sounds, virtue words and help written\n";
 }
 

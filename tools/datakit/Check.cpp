@@ -17,6 +17,7 @@
 #include "Talk.h"
 #include "Virtues.h"
 #include "cards/CardCoach.h"
+#include "core/GameFiles.h"
 #include "core/WorldTables.h"
 #include "media/DataFolder.h"
 #include "media/PictureLoader.h"
@@ -29,8 +30,9 @@
 namespace quenna::datakit {
 namespace {
 
+// A picture of the game and the size its window relies on.
 struct PictureFile {
-  std::string path;
+  std::string_view path;
   int width;  // 0: any size
   int height;
   bool atLeast = false;  // the size is the least it may be
@@ -41,6 +43,17 @@ struct PictureFile {
 // left, so it must be larger than the frame by as much, or bare frame would show.
 constexpr int kClassroomWidth = 601 + 200;
 constexpr int kClassroomHeight = 449 + 133;
+
+// The sounds of the game and how long each may last, in seconds.
+struct SoundFile {
+  std::string_view path;
+  double minimum;
+  double maximum;
+};
+constexpr SoundFile kSoundLengths[] = {{kThemeSound, 20, 40},
+                                       {kBonusSound, 0.3, 4},
+                                       {kSilenceSound, 0.01, 0.5},
+                                       {kEpitaphSound, 8, 40}};
 
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& file) {
   std::ifstream stream(file, std::ios::binary);
@@ -165,9 +178,10 @@ std::string DialogueFitProblem(int line, const std::string& text) {
 
 namespace {
 
-void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder& data,
-                    bool complete, std::vector<std::string>& problems) {
-  // Each source on its own, so one with mistakes does not hide the others.
+// The dialogue sources of content/people by name, each read on its own, so one with
+// mistakes does not hide the others. A source for no one of the roster is a problem.
+std::map<std::string, TalkSource> ReadDialogueSources(const std::filesystem::path& contentFolder,
+                                                      std::vector<std::string>& problems) {
   std::map<std::string, TalkSource> sources;
   std::error_code ignored;
   std::vector<std::filesystem::path> files;
@@ -193,133 +207,168 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
       problems.push_back(error.what());
     }
   }
-  // Each question's text, as first seen: where it was asked.
+  return sources;
+}
+
+// What the dialogue files tell together: each question's text, as first seen, with where
+// it was asked; how often each letter is the right answer; what each dialogue's right
+// answers credit (a dialogue that was read has an entry), and where to point a writer at
+// it: the virtues of its last question.
+struct DialogueTally {
   std::map<std::string, std::string> asked;
   std::map<char, int> keyLetters;
-  // What each dialogue's right answers credit, and where to point a writer at it: the
-  // virtues of its last question.
   std::map<std::string, VirtueSet> credited;
   std::map<std::string, std::string> virtuesWritten;
-  for (const RosterRow& row : kRoster) {
-    const std::string path(row.dialogue);
-    const std::string name = DialogueName(path);
-    const auto source = sources.find(name);
-    const TalkSource* talk = source == sources.end() ? nullptr : &source->second;
-    // A source with mistakes is reported above; it is there all the same.
-    const bool written = std::filesystem::exists(contentFolder / "people" / (name + ".talk"));
-    const auto bytes = ReadBytes(data.Resolve(path));
-    if (bytes.empty()) {
-      if (talk) {
-        problems.push_back(path + ": is missing; build the data again (its source is " +
-                           talk->file + ")");
-      } else if (complete && !written) {
-        problems.push_back(path + ": is missing: " + std::string(row.character) +
-                           " has no dialogue source content/people/" + name + ".talk");
-      }
-      continue;
+};
+
+// One dialogue file of the game as a writer finds its lines: at the line of its source
+// when the source says ("content/people/wyn1746.talk:27: "), else in the file itself.
+class DialogueFile {
+ public:
+  DialogueFile(std::string path, const TalkSource* talk, std::vector<std::string>& problems)
+      : path(std::move(path)), talk(talk), problems_(problems) {}
+
+  std::string Where(int line) const {
+    const int written = talk && line >= 0 && line < kDialogueLines
+                            ? talk->sourceLines[static_cast<std::size_t>(line)]
+                            : 0;
+    if (written > 0) return talk->file + ":" + std::to_string(written) + ": ";
+    return path + ": " + (line >= 0 ? "line " + std::to_string(line) + ": " : "");
+  }
+  // A problem with a line of the file, or with the whole file for line -1.
+  void Problem(int line, const std::string& text) const { problems_.push_back(Where(line) + text); }
+
+  const std::string path;  // "d2\wyn1746.dat"
+  const TalkSource* const talk;
+
+ private:
+  std::vector<std::string>& problems_;
+};
+
+// The questions of a dialogue file: each with its right letter and four different
+// virtues, none asked before anywhere in the game, and the right answers spread over the
+// three letters.
+void CheckQuestions(const DialogueFile& file, const std::string& name, const DialogueText& lines,
+                    DialogueTally& tally) {
+  std::set<char> letters;
+  for (int q = 0; q < dialogue::kQuestions; ++q) {
+    const std::string& key = lines.Key(q);
+    const char letter = key.empty() ? 0 : key[0];
+    if (letter != 'A' && letter != 'B' && letter != 'C') {
+      file.Problem(dialogue::KeyLine(q), "the key line of question " + std::to_string(q + 1) +
+                                             " must begin with the right letter, A, B or C");
+    } else {
+      letters.insert(letter);
+      ++tally.keyLetters[letter];
     }
-    // Names the line where the writer wrote it when the source says.
-    auto where = [&](int line) {
-      const int written = talk && line >= 0 && line < kDialogueLines
-                              ? talk->sourceLines[static_cast<std::size_t>(line)]
-                              : 0;
-      if (written > 0) return talk->file + ":" + std::to_string(written) + ": ";
-      return path + ": " + (line >= 0 ? "line " + std::to_string(line) + ": " : "");
-    };
-    auto problem = [&](int line, const std::string& text) {
-      problems.push_back(where(line) + text);
-    };
-    if (!written) problem(-1, "has no source content/people/" + name + ".talk");
-    if (bytes.size() > kDialogueFileLimit) {
-      problem(-1, "is " + std::to_string(bytes.size()) + " bytes; the game reads only " +
-                      std::to_string(kDialogueFileLimit));
-    }
-    if (const long stop = StopByte(bytes); stop >= 0) {
-      // The game reads no further; what follows would only repeat that.
-      problem(-1, "byte " + std::to_string(stop) + " ends the text early (a stored 0 or 3)");
-      continue;
-    }
-    credited[name];  // read: its page can be judged
-    const std::string text = DecodeShiftedText(bytes);
-    if (talk && text != DialogueFileText(*talk))
-      problem(-1, "does not match its source " + talk->file + " (build the data again)");
-    const DialogueText lines(text);
-    if (lines.LineCount() < kDialogueLines) {
-      problem(-1, "has " + std::to_string(lines.LineCount()) + " lines; a dialogue has " +
-                      std::to_string(kDialogueLines));
-    }
-    std::set<char> letters;
-    for (int q = 0; q < dialogue::kQuestions; ++q) {
-      const std::string& key = lines.Key(q);
-      const char letter = key.empty() ? 0 : key[0];
-      if (letter != 'A' && letter != 'B' && letter != 'C') {
-        problem(dialogue::KeyLine(q), "the key line of question " + std::to_string(q + 1) +
-                                          " must begin with the right letter, A, B or C");
-      } else {
-        letters.insert(letter);
-        ++keyLetters[letter];
-      }
-      const std::string& digits = lines.Line(dialogue::DigitLine(q));
-      bool virtues = digits.size() >= dialogue::kVirtuesPerQuestion;
-      for (std::size_t i = 0; virtues && i < dialogue::kVirtuesPerQuestion; ++i)
-        virtues = IsVirtueCharacter(digits[i]);
-      if (!virtues) {
-        problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) +
-                                            " must credit four virtues (characters 1..9, A..D), "
-                                            "not \"" +
-                                            digits + "\"");
-      } else {
-        // A virtue credited twice is a virtue lost: four different ones, for the bonus.
-        VirtueSet seen;
-        for (int virtue : lines.Virtues(q)) {
-          const auto bit = static_cast<std::size_t>(virtue - 1);
-          if (seen.test(bit)) {
-            problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) + " credits " +
-                                                VirtueWord(virtue) +
-                                                " twice; credit four different virtues");
-          }
-          seen.set(bit);
+    const std::string& digits = lines.Line(dialogue::DigitLine(q));
+    bool virtues = digits.size() >= dialogue::kVirtuesPerQuestion;
+    for (std::size_t i = 0; virtues && i < dialogue::kVirtuesPerQuestion; ++i)
+      virtues = IsVirtueCharacter(digits[i]);
+    if (!virtues) {
+      file.Problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) +
+                                               " must credit four virtues (characters 1..9, "
+                                               "A..D), not \"" +
+                                               digits + "\"");
+    } else {
+      // A virtue credited twice is a virtue lost: four different ones, for the bonus.
+      VirtueSet seen;
+      for (int virtue : lines.Virtues(q)) {
+        const auto bit = static_cast<std::size_t>(virtue - 1);
+        if (seen.test(bit)) {
+          file.Problem(dialogue::DigitLine(q), "question " + std::to_string(q + 1) + " credits " +
+                                                   VirtueWord(virtue) +
+                                                   " twice; credit four different virtues");
         }
-        credited[name] |= seen;
+        seen.set(bit);
       }
-      const std::string question = Normalised(lines.Question(q));
-      if (question.empty()) continue;
-      const std::string where = path + " question " + std::to_string(q + 1);
-      const auto [first, fresh] = asked.emplace(question, where);
-      if (!fresh) {
-        problem(dialogue::QuestionLine(q),
-                "the question \"" + lines.Question(q) + "\" is asked already in " + first->second);
-      }
+      tally.credited[name] |= seen;
     }
-    virtuesWritten[name] = where(dialogue::DigitLine(dialogue::kQuestions - 1));
-    std::string unused;
-    for (char letter : {'A', 'B', 'C'}) {
-      if (!letters.count(letter))
-        unused += unused.empty() ? std::string(1, letter) : std::string(" or ") + letter;
-    }
-    if (!unused.empty() && letters.size() > 0) {
-      problem(-1, "no correct answer is " + unused +
-                      "; spread the right answers over A, B and C so guessing does not pay");
-    }
-    for (int line = 0; line <= dialogue::kWrongReplyLine; ++line) {
-      const std::string& shown = lines.Line(line);
-      if (shown.empty()) {
-        problem(line, DialogueLineRole(line) + " is empty");
-        continue;
-      }
-      const std::string fit = DialogueFitProblem(line, shown);
-      if (!fit.empty()) problem(line, fit);
+    const std::string question = Normalised(lines.Question(q));
+    if (question.empty()) continue;
+    const std::string where = file.path + " question " + std::to_string(q + 1);
+    const auto [first, fresh] = tally.asked.emplace(question, where);
+    if (!fresh) {
+      file.Problem(dialogue::QuestionLine(q), "the question \"" + lines.Question(q) +
+                                                  "\" is asked already in " + first->second);
     }
   }
-  // A task seeks one of the thirteen virtues, drawn at random, and pays its bonus only
-  // when the right answer credits it: the person a task names, and every page, must
-  // credit them all. A page is judged once each of its people has a dialogue.
+  tally.virtuesWritten[name] = file.Where(dialogue::DigitLine(dialogue::kQuestions - 1));
+  std::string unused;
+  for (char letter : {'A', 'B', 'C'}) {
+    if (!letters.count(letter))
+      unused += unused.empty() ? std::string(1, letter) : std::string(" or ") + letter;
+  }
+  if (!unused.empty() && letters.size() > 0) {
+    file.Problem(-1, "no correct answer is " + unused +
+                         "; spread the right answers over A, B and C so guessing does not pay");
+  }
+}
+
+// The dialogue file of a person of the roster, if there is one: within the game's read
+// limit, made from its source, every line there and fitting the close-up window.
+void CheckDialogueFile(const RosterRow& row, const std::map<std::string, TalkSource>& sources,
+                       const std::filesystem::path& contentFolder, const DataFolder& data,
+                       bool complete, DialogueTally& tally, std::vector<std::string>& problems) {
+  const std::string path(row.dialogue);
+  const std::string name = DialogueName(path);
+  const auto source = sources.find(name);
+  const DialogueFile file(path, source == sources.end() ? nullptr : &source->second, problems);
+  // A source with mistakes is reported already; it is there all the same.
+  const bool written = std::filesystem::exists(contentFolder / "people" / (name + ".talk"));
+  const auto bytes = ReadBytes(data.Resolve(path));
+  if (bytes.empty()) {
+    if (file.talk) {
+      problems.push_back(path + ": is missing; build the data again (its source is " +
+                         file.talk->file + ")");
+    } else if (complete && !written) {
+      problems.push_back(path + ": is missing: " + std::string(row.character) +
+                         " has no dialogue source content/people/" + name + ".talk");
+    }
+    return;
+  }
+  if (!written) file.Problem(-1, "has no source content/people/" + name + ".talk");
+  if (bytes.size() > kDialogueFileLimit) {
+    file.Problem(-1, "is " + std::to_string(bytes.size()) + " bytes; the game reads only " +
+                         std::to_string(kDialogueFileLimit));
+  }
+  if (const long stop = StopByte(bytes); stop >= 0) {
+    // The game reads no further; what follows would only repeat that.
+    file.Problem(-1, "byte " + std::to_string(stop) + " ends the text early (a stored 0 or 3)");
+    return;
+  }
+  tally.credited[name];  // read: its page can be judged
+  const std::string text = DecodeShiftedText(bytes);
+  if (file.talk && text != DialogueFileText(*file.talk))
+    file.Problem(-1, "does not match its source " + file.talk->file + " (build the data again)");
+  const DialogueText lines(text);
+  if (lines.LineCount() < kDialogueLines) {
+    file.Problem(-1, "has " + std::to_string(lines.LineCount()) + " lines; a dialogue has " +
+                         std::to_string(kDialogueLines));
+  }
+  CheckQuestions(file, name, lines, tally);
+  for (int line = 0; line <= dialogue::kWrongReplyLine; ++line) {
+    const std::string& shown = lines.Line(line);
+    if (shown.empty()) {
+      file.Problem(line, DialogueLineRole(line) + " is empty");
+      continue;
+    }
+    const std::string fit = DialogueFitProblem(line, shown);
+    if (!fit.empty()) file.Problem(line, fit);
+  }
+}
+
+// A task seeks one of the thirteen virtues, drawn at random, and pays its bonus only when
+// the right answer credits it: the person a task names, and every page, must credit them
+// all. A page is judged once each of its people has a dialogue.
+void CheckVirtuesCredited(DialogueTally& tally, std::vector<std::string>& problems) {
   for (const auto& [name, task] : TaskDialogues(problems)) {
-    if (!credited.count(name)) continue;
-    const VirtueSet& virtues = credited[name];
+    if (!tally.credited.count(name)) continue;
+    const VirtueSet& virtues = tally.credited[name];
     if (!virtues.all()) {
-      problems.push_back(virtuesWritten[name] + task + " is named by the card game's tasks, " +
-                         "but no right answer credits " + MissingVirtues(virtues) +
+      problems.push_back(tally.virtuesWritten[name] + task +
+                         " is named by the card game's tasks, " + "but no right answer credits " +
+                         MissingVirtues(virtues) +
                          "; a task seeking that could never earn its bonus");
     }
   }
@@ -331,30 +380,43 @@ void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder
     for (const RosterRow& row : kRoster) {
       if (row.tab != tab) continue;
       const std::string name = DialogueName(row.dialogue);
-      if (!credited.count(name)) {
+      if (!tally.credited.count(name)) {
         whole = false;
         break;
       }
-      virtues |= credited[name];
+      virtues |= tally.credited[name];
       names += (names.empty() ? "" : ", ") + name;
       if (first.empty()) first = name;
     }
     if (!whole || virtues.all()) continue;
-    problems.push_back(virtuesWritten[first] + "the conversations of " +
+    problems.push_back(tally.virtuesWritten[first] + "the conversations of " +
                        std::string(kDateTabs[static_cast<std::size_t>(tab)].tabCaption) + " (" +
                        names + ") together never credit " + MissingVirtues(virtues) +
                        "; a task on this page seeking that could never earn its bonus");
   }
-  // Over the whole game, no letter may be the answer to most questions.
+}
+
+// Over the whole game, no letter may be the answer to most questions.
+void CheckKeyLetterSpread(const DialogueTally& tally, std::vector<std::string>& problems) {
   int keys = 0;
-  for (const auto& [letter, count] : keyLetters) keys += count;
-  for (const auto& [letter, count] : keyLetters) {
+  for (const auto& [letter, count] : tally.keyLetters) keys += count;
+  for (const auto& [letter, count] : tally.keyLetters) {
     if (keys >= 27 && count * 2 > keys) {
       problems.push_back(std::string("d2: ") + letter + " is the right answer to " +
                          std::to_string(count) + " of " + std::to_string(keys) +
                          " questions; spread them more evenly over A, B and C");
     }
   }
+}
+
+void CheckDialogues(const std::filesystem::path& contentFolder, const DataFolder& data,
+                    bool complete, std::vector<std::string>& problems) {
+  const std::map<std::string, TalkSource> sources = ReadDialogueSources(contentFolder, problems);
+  DialogueTally tally;
+  for (const RosterRow& row : kRoster)
+    CheckDialogueFile(row, sources, contentFolder, data, complete, tally, problems);
+  CheckVirtuesCredited(tally, problems);
+  CheckKeyLetterSpread(tally, problems);
 }
 
 // The virtue words: the text file the chart's panel reads, one line a virtue, made from
@@ -399,7 +461,7 @@ void CheckVirtueWords(const std::filesystem::path& contentFolder, const DataFold
     const std::string expected =
         HelpWithVirtueWords(ReadTextFile(helpFile), words, helpFile.string());
     if (!help.empty() && std::string(help.begin(), help.end()) != expected) {
-      problems.push_back("ORNH.HLP: does not match " + helpFile.string() +
+      problems.push_back(std::string(kHelpFile) + ": does not match " + helpFile.string() +
                          " with the virtue words written in (build the data again)");
     }
   } catch (const std::exception& error) {
@@ -445,82 +507,68 @@ std::vector<std::string> UnwrittenDialogues(const std::filesystem::path& content
   return missing;
 }
 
-std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFolder,
-                                         const std::filesystem::path& dataFolder, bool complete) {
-  std::vector<std::string> problems;
-  const DataFolder data(dataFolder);
-  auto problem = [&](const std::string& path, const std::string& text) {
-    problems.push_back(path + ": " + text);
-  };
+namespace {
 
-  // Pictures the game loads, with the sizes its windows rely on.
-  std::vector<PictureFile> pictures = {
-      {"quenna.jpg", 0, 0},           {"scenes//cover1x1.jpg", 600, 600},
-      {"scenes//cover1x2.jpg", 0, 0}, {"closeups//ornhd1x1.jpg", 0, 0},
-      {"virtues.jpg", 306, 513},      {"gold.jpg", 0, 0}};
-  for (int tab = 1; tab <= kYearTabs; ++tab) pictures.push_back({ScenePicturePath(tab), 600, 600});
-  for (const char* slide :
-       {"intro\\intro.jpg", "intro/quennasleep1.jpg", "intro/quennasleep2.jpg",
-        "intro\\quennasleep3.jpg", "intro/openbk1.jpg", "intro//speech.jpg", "intro//teacher.jpg",
-        "intro//bookdesk.jpg", "intro//wink.jpg", "intro//epitaph.jpg"}) {
-    pictures.push_back({slide, 600, 450});
+// A picture as its window shows it: present, readable, and of the size it relies on.
+void CheckPicture(const DataFolder& data, const PictureFile& picture,
+                  std::vector<std::string>& problems) {
+  const std::string path(picture.path);
+  try {
+    const QImage image = LoadPicture(data.Resolve(picture.path));
+    const bool fits = picture.atLeast
+                          ? image.width() >= picture.width && image.height() >= picture.height
+                          : image.width() == picture.width && image.height() == picture.height;
+    if (picture.width != 0 && !fits) {
+      problems.push_back(path + ": is " + std::to_string(image.width()) + " x " +
+                         std::to_string(image.height()) + ", not " +
+                         (picture.atLeast ? "at least " : "") + std::to_string(picture.width) +
+                         " x " + std::to_string(picture.height));
+    }
+    // The chart draws a bar as a row of tiles, one row of the chart high.
+    if (picture.path == kGoldBarPicture && image.height() > 24)
+      problems.push_back(path + ": is taller than a row of the chart (24)");
+  } catch (const std::exception& error) {
+    problems.push_back(path + ": " + error.what());
   }
-  pictures.push_back({"intro/intro1.jpg", kClassroomWidth, kClassroomHeight, true});
+}
+
+// The main window's pictures, the year pages' and the close-ups'.
+void CheckPictures(const DataFolder& data, std::vector<std::string>& problems) {
+  const PictureFile mainWindow[] = {{kTitlePicture, 0, 0},           {kCoverPicture, 600, 600},
+                                    {kCoverPicture600, 0, 0},        {kHeroPortrait, 0, 0},
+                                    {kVirtueChartPicture, 306, 513}, {kGoldBarPicture, 0, 0}};
+  for (const PictureFile& picture : mainWindow) CheckPicture(data, picture, problems);
+  for (const YearPageFiles& page : kYearPages)
+    CheckPicture(data, {page.scenePicture, 600, 600}, problems);
   // The close-up window shows its picture at 380 x 380, sized to the image.
-  for (const RosterRow& row : kRoster) pictures.push_back({std::string(row.picture), 380, 380});
-  for (const auto& picture : pictures) {
-    try {
-      const QImage image = LoadPicture(data.Resolve(picture.path));
-      const bool fits = picture.atLeast
-                            ? image.width() >= picture.width && image.height() >= picture.height
-                            : image.width() == picture.width && image.height() == picture.height;
-      if (picture.width != 0 && !fits) {
-        problem(picture.path,
-                "is " + std::to_string(image.width()) + " x " + std::to_string(image.height()) +
-                    ", not " + (picture.atLeast ? "at least " : "") +
-                    std::to_string(picture.width) + " x " + std::to_string(picture.height));
-      }
-      if (picture.path == "gold.jpg" && image.height() > 24)
-        problem(picture.path, "is taller than a row of the chart (24)");
-    } catch (const std::exception& error) {
-      problem(picture.path, error.what());
+  for (const RosterRow& row : kRoster) CheckPicture(data, {row.picture, 380, 380}, problems);
+}
+
+// The pictures of the two slide shows: 600 x 450 each, but the classroom, which is panned.
+void CheckSlides(const DataFolder& data, std::vector<std::string>& problems) {
+  for (const std::string_view slide : kSlidePictures) {
+    if (slide == kSlideClassroom) {
+      CheckPicture(data, {slide, kClassroomWidth, kClassroomHeight, true}, problems);
+    } else {
+      CheckPicture(data, {slide, 600, 450}, problems);
     }
   }
+}
 
-  // Sounds and help.
-  const struct {
-    const char* path;
-    double minimum, maximum;
-  } sounds[] = {{"intro//orn2.wav", 20, 40},
-                {"points2.wav", 0.3, 4},
-                {"sndoff.wav", 0.01, 0.5},
-                {"intro//epitaph.wav", 8, 40}};
-  for (const auto& sound : sounds) {
+// The sounds, as plain WAV files of a sensible length, and the words spoken aloud, which
+// must be the words shown.
+void CheckSounds(const std::filesystem::path& contentFolder, const DataFolder& data,
+                 std::vector<std::string>& problems) {
+  for (const SoundFile& sound : kSoundLengths) {
+    const std::string path(sound.path);
     const auto file = data.Resolve(sound.path);
     if (!std::filesystem::is_regular_file(file)) {
-      problem(sound.path, "is missing");
+      problems.push_back(path + ": is missing");
       continue;
     }
     const std::string wrong = CheckWav(ReadBytes(file), sound.minimum, sound.maximum);
-    if (!wrong.empty()) problem(sound.path, wrong);
+    if (!wrong.empty()) problems.push_back(path + ": " + wrong);
   }
-  const auto help = ReadBytes(data.Resolve("ORNH.HLP"));
-  if (help.empty()) problem("ORNH.HLP", "is missing or empty");
-  CheckVirtueWords(contentFolder, data, help, problems);
-
-  // The grid file: fourteen records of 645 digits.
-  const auto grid = ReadBytes(data.Resolve(kGridFileName));
-  if (grid.size() != static_cast<std::size_t>(kYearTabs) * kGridRecordBytes) {
-    problem(kGridFileName, "is " + std::to_string(grid.size()) + " bytes, not 14 records of 645");
-  }
-  for (std::size_t i = 0; i < grid.size(); ++i) {
-    if (grid[i] < '0' || grid[i] > '9') {
-      problem(kGridFileName, "byte " + std::to_string(i) + " is not a digit");
-      break;
-    }
-  }
-
-  // Words spoken must be the words shown.
   try {
     for (const ContentError& wrong :
          SpokenWordsShown(ReadAllSpeeches(contentFolder), ReadAllPictures(contentFolder))) {
@@ -529,115 +577,176 @@ std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFol
   } catch (const std::exception& error) {
     problems.push_back(error.what());
   }
-  CheckDialogues(contentFolder, data, complete, problems);
+}
 
+// The help file, and the virtue words written into it.
+void CheckHelp(const std::filesystem::path& contentFolder, const DataFolder& data,
+               std::vector<std::string>& problems) {
+  const auto help = ReadBytes(data.Resolve(kHelpFile));
+  if (help.empty()) problems.push_back(std::string(kHelpFile) + ": is missing or empty");
+  CheckVirtueWords(contentFolder, data, help, problems);
+}
+
+// The grid file: fourteen records of 645 digits. Returns its bytes.
+std::vector<std::uint8_t> CheckGridFile(const DataFolder& data,
+                                        std::vector<std::string>& problems) {
+  const std::string path = kGridFileName;
+  const auto grid = ReadBytes(data.Resolve(kGridFileName));
+  if (grid.size() != static_cast<std::size_t>(kYearTabs) * kGridRecordBytes) {
+    problems.push_back(path + ": is " + std::to_string(grid.size()) +
+                       " bytes, not 14 records of 645");
+  }
+  for (std::size_t i = 0; i < grid.size(); ++i) {
+    if (grid[i] < '0' || grid[i] > '9') {
+      problems.push_back(path + ": byte " + std::to_string(i) + " is not a digit");
+      break;
+    }
+  }
+  return grid;
+}
+
+// A page's texts: present, within the read limit, no byte that would end them early.
+// Returns the look lines.
+std::vector<std::string> CheckPageTexts(const DataFolder& data, int tab,
+                                        std::vector<std::string>& problems) {
+  std::vector<std::string> lines;
+  const struct {
+    std::string path;
+    std::size_t limit;
+  } texts[] = {{MessageFileName(tab), kMessageFileLimit},
+               {NarrationFileName(tab), kNarrationFileLimit}};
+  for (const auto& text : texts) {
+    const auto bytes = ReadBytes(data.Resolve(text.path));
+    if (bytes.empty()) {
+      problems.push_back(text.path + ": is missing or empty");
+      continue;
+    }
+    if (bytes.size() > text.limit) {
+      problems.push_back(text.path + ": is " + std::to_string(bytes.size()) +
+                         " bytes; the game reads only " + std::to_string(text.limit));
+    }
+    if (const long stop = StopByte(bytes); stop >= 0) {
+      problems.push_back(text.path + ": byte " + std::to_string(stop) +
+                         " ends the text early (a stored 0 or 3)");
+    }
+    if (text.limit == kMessageFileLimit) lines = SplitLines(DecodeShiftedText(bytes));
+  }
+  return lines;
+}
+
+using GridCells = std::array<std::uint8_t, kGridRecordBytes>;
+
+// A page's record of the grid file: every value in it has its look line, and it is the
+// record its sources make.
+void CheckPageGrid(const PageSource& page, const RenderedScene& rendered, const GridCells& stored,
+                   const std::vector<std::string>& lines, std::vector<std::string>& problems) {
+  const std::string year = std::to_string(page.year);
+  for (int value = 1; value <= 9; ++value) {
+    if (std::find(stored.begin(), stored.end(), value) == stored.end()) continue;
+    if (LineAt(lines, value).empty()) {
+      problems.push_back(MessageFileName(page.tab) + ": has no look line " + std::to_string(value) +
+                         ", which the " + year + " grid uses");
+    }
+  }
+  if (GridValues(rendered) != stored) {
+    problems.push_back(std::string(kGridFileName) + ": the record of " + year + " does not match " +
+                       page.scene.file + " (build the data again)");
+  }
+}
+
+// Each person of the roster on a page stands where the roster expects them: at their
+// values, and every cell of those values on them.
+void CheckRosterPlaces(const PageSource& page, const RenderedScene& rendered,
+                       const GridCells& stored, std::vector<std::string>& problems) {
+  const std::string year = std::to_string(page.year);
+  const std::string gridFile = kGridFileName;
+  for (const RosterRow& row : kRoster) {
+    if (row.tab != page.tab) continue;
+    const std::string who = std::string(row.character) + " (" + year + ")";
+    const auto person =
+        std::find_if(page.scene.clickables.begin(), page.scene.clickables.end(),
+                     [&](const Clickable& c) { return c.person && c.name == row.character; });
+    if (person == page.scene.clickables.end()) {
+      problems.push_back(page.scene.file + ": has no person \"" + std::string(row.character) +
+                         "\"");
+      continue;
+    }
+    // A row that answers every value up to its own (Oriel's salon) needs them all on
+    // the person: the lowest on the person, the others on what the person holds. The
+    // empty floor, 0, is the grid's own.
+    std::vector<int> wanted = {row.cellValue};
+    if (row.andBelow) {
+      wanted.clear();
+      for (int value = 1; value <= row.cellValue; ++value) wanted.push_back(value);
+    }
+    std::vector<int> values;
+    for (int value : {person->value, person->heldValue}) {
+      if (value != 0) values.push_back(value);
+    }
+    std::sort(values.begin(), values.end());
+    if (values != wanted) {
+      problems.push_back(page.scene.file + ": " + who + " must have the value " +
+                         std::to_string(wanted[0]) +
+                         (wanted.size() > 1 ? " and hold " + std::to_string(wanted[1]) : ""));
+      continue;
+    }
+    const auto index = static_cast<std::size_t>(person - page.scene.clickables.begin());
+    for (int value : wanted) {
+      if (value == 0) continue;
+      int cells = 0;
+      for (std::size_t cell = 0; cell < stored.size(); ++cell) {
+        if (stored[cell] != value) continue;
+        ++cells;
+        if (cell >= rendered.drawnPixels[index].size() || rendered.drawnPixels[index][cell] == 0) {
+          problems.push_back(gridFile + ": " + who + ": cell " + std::to_string(cell) +
+                             " has the value " + std::to_string(value) +
+                             " but the person is not drawn there");
+        }
+      }
+      if (cells == 0) {
+        problems.push_back(gridFile + ": " + who + ": no cell of " + year + " has the value " +
+                           std::to_string(value));
+      }
+    }
+  }
+}
+
+// The year pages: their texts, their records of the grid file, and the people on them.
+void CheckPages(const std::filesystem::path& contentFolder, const DataFolder& data,
+                const std::vector<std::uint8_t>& grid, std::vector<std::string>& problems) {
   std::vector<PageSource> pages;
   try {
     pages = ReadAllPages(contentFolder);
   } catch (const std::exception& error) {
     problems.push_back(error.what());
-    return problems;
+    return;
   }
   for (const PageSource& page : pages) {
-    const int tab = page.tab;
-    const std::string year = std::to_string(page.year);
-    // The texts: present, within the read limit, no byte that would end them early.
-    std::vector<std::string> lines;
-    const struct {
-      std::string path;
-      std::size_t limit;
-    } texts[] = {{MessageFileName(tab), kMessageFileLimit},
-                 {NarrationFileName(tab), kNarrationFileLimit}};
-    for (const auto& text : texts) {
-      const auto file = data.Resolve(text.path);
-      const auto bytes = ReadBytes(file);
-      if (bytes.empty()) {
-        problem(text.path, "is missing or empty");
-        continue;
-      }
-      if (bytes.size() > text.limit) {
-        problem(text.path, "is " + std::to_string(bytes.size()) + " bytes; the game reads only " +
-                               std::to_string(text.limit));
-      }
-      const auto stop =
-          std::find_if(bytes.begin(), bytes.end(), [](std::uint8_t b) { return b == 0 || b == 3; });
-      if (stop != bytes.end()) {
-        problem(text.path, "byte " + std::to_string(stop - bytes.begin()) +
-                               " ends the text early (a stored 0 or 3)");
-      }
-      if (text.limit == kMessageFileLimit) lines = SplitLines(DecodeShiftedText(bytes));
-    }
-    if (grid.size() < static_cast<std::size_t>(tab) * kGridRecordBytes) continue;
-    std::array<std::uint8_t, kGridRecordBytes> stored{};
-    for (int i = 0; i < kGridRecordBytes; ++i) {
-      stored[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(
-          grid[static_cast<std::size_t>((tab - 1) * kGridRecordBytes + i)] - '0');
-    }
-    // Every value in the grid has its look line.
-    for (int value = 1; value <= 9; ++value) {
-      if (std::find(stored.begin(), stored.end(), value) == stored.end()) continue;
-      if (LineAt(lines, value).empty()) {
-        problem(MessageFileName(tab),
-                "has no look line " + std::to_string(value) + ", which the " + year + " grid uses");
-      }
-    }
-    // The grid was made from these sources.
+    const std::vector<std::string> lines = CheckPageTexts(data, page.tab, problems);
+    const auto record = static_cast<std::size_t>(page.tab - 1) * kGridRecordBytes;
+    if (grid.size() < record + kGridRecordBytes) continue;
+    GridCells stored{};
+    for (std::size_t i = 0; i < stored.size(); ++i)
+      stored[i] = static_cast<std::uint8_t>(grid[record + i] - '0');
     const RenderedScene rendered = RenderScene(page.scene, false);
-    const auto expected = GridValues(rendered);
-    if (expected != stored) {
-      problem(kGridFileName, "the record of " + year + " does not match " + page.scene.file +
-                                 " (build the data again)");
-    }
-    // Each person of the roster stands where the roster expects them.
-    for (const RosterRow& row : kRoster) {
-      if (row.tab != tab) continue;
-      const std::string who = std::string(row.character) + " (" + year + ")";
-      const auto person =
-          std::find_if(page.scene.clickables.begin(), page.scene.clickables.end(),
-                       [&](const Clickable& c) { return c.person && c.name == row.character; });
-      if (person == page.scene.clickables.end()) {
-        problem(page.scene.file, "has no person \"" + std::string(row.character) + "\"");
-        continue;
-      }
-      // A row that answers every value up to its own (Oriel's salon) needs them all on
-      // the person: the lowest on the person, the others on what the person holds. The
-      // empty floor, 0, is the grid's own.
-      std::vector<int> wanted = {row.cellValue};
-      if (row.andBelow) {
-        wanted.clear();
-        for (int value = 1; value <= row.cellValue; ++value) wanted.push_back(value);
-      }
-      std::vector<int> values;
-      for (int value : {person->value, person->heldValue}) {
-        if (value != 0) values.push_back(value);
-      }
-      std::sort(values.begin(), values.end());
-      if (values != wanted) {
-        problem(page.scene.file,
-                who + " must have the value " + std::to_string(wanted[0]) +
-                    (wanted.size() > 1 ? " and hold " + std::to_string(wanted[1]) : ""));
-        continue;
-      }
-      const auto index = static_cast<std::size_t>(person - page.scene.clickables.begin());
-      for (int value : wanted) {
-        if (value == 0) continue;
-        int cells = 0;
-        for (std::size_t cell = 0; cell < stored.size(); ++cell) {
-          if (stored[cell] != value) continue;
-          ++cells;
-          if (cell >= rendered.drawnPixels[index].size() ||
-              rendered.drawnPixels[index][cell] == 0) {
-            problem(kGridFileName, who + ": cell " + std::to_string(cell) + " has the value " +
-                                       std::to_string(value) +
-                                       " but the person is not drawn there");
-          }
-        }
-        if (cells == 0)
-          problem(kGridFileName,
-                  who + ": no cell of " + year + " has the value " + std::to_string(value));
-      }
-    }
+    CheckPageGrid(page, rendered, stored, lines, problems);
+    CheckRosterPlaces(page, rendered, stored, problems);
   }
+}
+
+}  // namespace
+
+std::vector<std::string> CheckDataFolder(const std::filesystem::path& contentFolder,
+                                         const std::filesystem::path& dataFolder, bool complete) {
+  std::vector<std::string> problems;
+  const DataFolder data(dataFolder);
+  CheckPictures(data, problems);
+  CheckSlides(data, problems);
+  CheckSounds(contentFolder, data, problems);
+  CheckHelp(contentFolder, data, problems);
+  const std::vector<std::uint8_t> grid = CheckGridFile(data, problems);
+  CheckDialogues(contentFolder, data, complete, problems);
+  CheckPages(contentFolder, data, grid, problems);
   return problems;
 }
 

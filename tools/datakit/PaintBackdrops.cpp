@@ -41,9 +41,10 @@ void PaintOutdoors(Canvas& c, const QRectF& box, const Params& p) {
   const int clouds = p.Int("clouds");
   const QColor cloud = p.Color("cloud");
   for (int i = 0; i < clouds; ++i) {
-    const QPointF at(
-        box.left() + box.width() * (0.12 + 0.78 * (i + 0.5) / clouds) + c.Random(-30, 30),
-        box.top() + c.Random(0.08, 0.45) * (horizon - box.top()));
+    const double y = box.top() + c.Random(0.08, 0.45) * (horizon - box.top());
+    const double x =
+        box.left() + box.width() * (0.12 + 0.78 * (i + 0.5) / clouds) + c.Random(-30, 30);
+    const QPointF at(x, y);
     Cloud(c, at, c.Random(40, 70), cloud);
   }
   const QColor hills = p.Color("hills");
@@ -220,7 +221,9 @@ void PaintRain(Canvas& c, const QRectF& box, const Params& p) {
   QColor color = p.Color("color");
   color.setAlpha(150);
   for (int i = 0; i < amount; ++i) {
-    const QPointF at(box.left() + c.Random(0, box.width()), box.top() + c.Random(0, box.height()));
+    const double y = box.top() + c.Random(0, box.height());
+    const double x = box.left() + c.Random(0, box.width());
+    const QPointF at(x, y);
     const double len = c.Random(10, 22);
     c.Segment(at, at + QPointF(-len * 0.3, len), color, 1.4);
   }

@@ -242,8 +242,8 @@ void DrawSkirt(Canvas& c, const Body& b, const Params& p) {
       const QColor spots[] = {QColor(210, 60, 60), QColor(60, 110, 200), QColor(240, 190, 40),
                               QColor(80, 160, 90)};
       for (int i = 0; i < 9; ++i) {
-        const QPointF at(b.cx + c.Random(-w * 0.7, w * 0.7),
-                         c.Random(b.waist + b.hh * 0.1, bottom - b.hh * 0.2));
+        const double y = c.Random(b.waist + b.hh * 0.1, bottom - b.hh * 0.2);
+        const QPointF at(b.cx + c.Random(-w * 0.7, w * 0.7), y);
         const double r = c.Random(0.025, 0.05) * b.hh;
         c.p.setPen(Qt::NoPen);
         c.p.setBrush(spots[i % 4]);
@@ -421,140 +421,219 @@ void DrawHands(Canvas& c, const Body& b) {
 
 // ---- what the hands hold ----
 
-void DrawHeld(Canvas& c, const Body& b, const Params& p) {
-  const std::string held = p.Text("holds");
-  if (held == "none") return;
-  const QColor color = p.Color("heldcolor");
-  const double hh = b.hh;
-  const int active = b.dir < 0 ? 0 : 1;
-  const double a = active == 0 ? -1 : 1;
-  const QPointF at = b.arms == "hold" ? (b.hand[0] + b.hand[1]) / 2 : b.hand[active];
-  if (held == "notebook" || held == "book") {
-    const double w = hh * (held == "book" ? 0.62 : 0.5);
-    const double h = hh * (held == "book" ? 0.48 : 0.38);
-    c.p.save();
-    c.p.translate(at);
-    c.p.rotate(b.arms == "hold" ? 0 : a * 12);
-    c.Box(QRectF(-w / 2, -h * 0.6, w, h), color, hh * 0.03, 0.12);
-    c.Box(QRectF(-w / 2 + hh * 0.04, -h * 0.6 + hh * 0.04, w - hh * 0.08, h * 0.18),
-          palette::kPaper, 0, 0);
-    c.p.restore();
-  } else if (held == "paper" || held == "letter") {
-    const double w = hh * 0.5;
-    const double h = hh * 0.62;
-    c.p.save();
-    c.p.translate(at);
-    c.p.rotate(a * -8);
-    c.Box(QRectF(-w / 2, -h * 0.8, w, h), palette::kPaper, 0, 0.04);
-    for (int i = 0; i < 5; ++i) {
-      c.Segment({-w * 0.35, -h * 0.65 + i * h * 0.14}, {w * 0.35, -h * 0.65 + i * h * 0.14},
-                QColor(120, 110, 100), c.line * 0.6);
-    }
-    if (held == "letter")
-      c.Oval(QRectF(-hh * 0.07, h * 0.02, hh * 0.14, hh * 0.14), QColor(190, 40, 40), 0);
-    c.p.restore();
-  } else if (held == "apple") {
-    const double r = hh * 0.16;
-    c.Oval(QRectF(at.x() - r, at.y() - r * 1.6, 2 * r, 2 * r), QColor(200, 50, 45), 0.2);
-    c.Segment({at.x(), at.y() - r * 1.6}, {at.x() + r * 0.2, at.y() - r * 2.1}, palette::kWalnut,
-              c.line);
-    c.Oval(QRectF(at.x() + r * 0.2, at.y() - r * 2.2, r * 0.7, r * 0.35), palette::kLeaf, 0);
-  } else if (held == "telescope" || held == "spyglass") {
-    const double len = hh * (held == "telescope" ? 1.5 : 0.8);
-    QPainterPath tube(at);
-    tube.lineTo(at + QPointF(a * len * 0.55, -len * 0.8));
-    c.Limb(tube, palette::kBrass, hh * 0.14);
-    QPainterPath lens(at + QPointF(a * len * 0.5, -len * 0.73));
-    lens.lineTo(at + QPointF(a * len * 0.55, -len * 0.8));
-    c.Limb(lens, palette::kBrass.darker(130), hh * 0.2);
-  } else if (held == "ribbon") {
-    QPainterPath silk(at);
-    silk.cubicTo(at + QPointF(-a * hh * 0.2, -hh * 0.2), at + QPointF(a * hh * 0.15, -hh * 0.35),
-                 at + QPointF(0, -hh * 0.55));
-    c.Limb(silk, color, hh * 0.08);
-  } else if (held == "fan") {
-    const double r = hh * 0.75;
-    QPainterPath fan(at);
-    fan.arcTo(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), 30 + (a < 0 ? 60 : 0), 90);
-    fan.closeSubpath();
-    c.Fill(fan, color, 0.1);
-    for (int i = 1; i < 6; ++i) {
-      const double angle = (30 + (a < 0 ? 60 : 0) + i * 15) * M_PI / 180;
-      c.Segment(at, at + QPointF(std::cos(angle) * r, -std::sin(angle) * r), Darker(color, 30),
-                c.line * 0.7);
-    }
-    // Painted flowers on the fan.
-    for (int i = 0; i < 3; ++i) {
-      const double angle = (45 + (a < 0 ? 60 : 0) + i * 25) * M_PI / 180;
-      const QPointF f = at + QPointF(std::cos(angle) * r * 0.72, -std::sin(angle) * r * 0.72);
-      c.p.setPen(Qt::NoPen);
-      c.p.setBrush(QColor(250, 240, 250));
-      c.p.drawEllipse(f, hh * 0.06, hh * 0.06);
-    }
-  } else if (held == "quill") {
-    QPainterPath feather(at);
-    feather.quadTo(at + QPointF(a * hh * 0.1, -hh * 0.5), at + QPointF(a * hh * 0.35, -hh * 0.85));
-    feather.quadTo(at + QPointF(a * hh * 0.3, -hh * 0.4), at);
-    c.Fill(feather, QColor(250, 250, 245), 0.05);
-  } else if (held == "stick") {
-    QPainterPath cane(at + QPointF(0, -hh * 0.05));
-    cane.lineTo(at.x() + a * hh * 0.2, b.sole);
-    c.Limb(cane, palette::kWalnut, hh * 0.08);
-    c.Oval(QRectF(at.x() - hh * 0.09, at.y() - hh * 0.16, hh * 0.18, hh * 0.14), palette::kBrass,
-           0.1);
-  } else if (held == "skyship") {
-    const double w = hh * 0.85;
-    const QPointF base = at + QPointF(0, -hh * 0.12);
-    QPainterPath balloon;
-    balloon.moveTo(base.x() - w * 0.18, base.y() - hh * 0.2);
-    balloon.cubicTo(base.x() - w * 0.7, base.y() - hh * 0.7, base.x() - w * 0.5,
-                    base.y() - hh * 1.45, base.x(), base.y() - hh * 1.45);
-    balloon.cubicTo(base.x() + w * 0.5, base.y() - hh * 1.45, base.x() + w * 0.7,
-                    base.y() - hh * 0.7, base.x() + w * 0.18, base.y() - hh * 0.2);
-    balloon.closeSubpath();
-    c.Fill(balloon, color, 0.2);
-    for (double s : {-0.28, 0.0, 0.28}) {
-      QPainterPath seam(QPointF(base.x() + s * w * 0.5, base.y() - hh * 0.22));
-      seam.quadTo(base.x() + s * w * 1.6, base.y() - hh * 0.8, base.x() + s * w * 0.3,
-                  base.y() - hh * 1.43);
-      c.Stroke(seam, palette::kBrass.lighter(115), c.line * 1.2);
-    }
-    c.Box(QRectF(base.x() - w * 0.13, base.y() - hh * 0.08, w * 0.26, hh * 0.14), palette::kPine,
-          hh * 0.02, 0.1);
-  } else if (held == "composer") {
-    // The composing stick: a small metal tray with a line of type in it.
-    const QRectF tray(at.x() - hh * 0.36, at.y() - hh * 0.16, hh * 0.72, hh * 0.2);
-    c.Box(tray, QColor(170, 172, 180), hh * 0.02, 0.15);
+// Where a held thing is drawn: at the hand on the side the figure faces (the right one
+// when it faces front), or between the hands when both arms hold it. hh is the height of
+// the head, the measure of everything held; side is -1 on the left, 1 on the right.
+struct Hold {
+  const Body& body;
+  std::string_view thing;  // as the holds setting names it
+  QColor color;            // the heldcolor setting
+  QPointF at;
+  double hh;
+  double side;
+};
+
+// A book, or a smaller notebook, held up with a paper label on its cover.
+void DrawBook(Canvas& c, const Hold& h) {
+  const double hh = h.hh;
+  const double w = hh * (h.thing == "book" ? 0.62 : 0.5);
+  const double height = hh * (h.thing == "book" ? 0.48 : 0.38);
+  c.p.save();
+  c.p.translate(h.at);
+  c.p.rotate(h.body.arms == "hold" ? 0 : h.side * 12);
+  c.Box(QRectF(-w / 2, -height * 0.6, w, height), h.color, hh * 0.03, 0.12);
+  c.Box(QRectF(-w / 2 + hh * 0.04, -height * 0.6 + hh * 0.04, w - hh * 0.08, height * 0.18),
+        palette::kPaper, 0, 0);
+  c.p.restore();
+}
+
+// A written sheet; a letter has a red seal.
+void DrawPaper(Canvas& c, const Hold& h) {
+  const double hh = h.hh;
+  const double w = hh * 0.5;
+  const double height = hh * 0.62;
+  c.p.save();
+  c.p.translate(h.at);
+  c.p.rotate(h.side * -8);
+  c.Box(QRectF(-w / 2, -height * 0.8, w, height), palette::kPaper, 0, 0.04);
+  for (int i = 0; i < 5; ++i) {
+    c.Segment({-w * 0.35, -height * 0.65 + i * height * 0.14},
+              {w * 0.35, -height * 0.65 + i * height * 0.14}, QColor(120, 110, 100), c.line * 0.6);
+  }
+  if (h.thing == "letter")
+    c.Oval(QRectF(-hh * 0.07, height * 0.02, hh * 0.14, hh * 0.14), QColor(190, 40, 40), 0);
+  c.p.restore();
+}
+
+void DrawApple(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double r = h.hh * 0.16;
+  c.Oval(QRectF(at.x() - r, at.y() - r * 1.6, 2 * r, 2 * r), QColor(200, 50, 45), 0.2);
+  c.Segment({at.x(), at.y() - r * 1.6}, {at.x() + r * 0.2, at.y() - r * 2.1}, palette::kWalnut,
+            c.line);
+  c.Oval(QRectF(at.x() + r * 0.2, at.y() - r * 2.2, r * 0.7, r * 0.35), palette::kLeaf, 0);
+}
+
+// A telescope, or a shorter spyglass, pointing up and outwards.
+void DrawTelescope(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double a = h.side;
+  const double len = h.hh * (h.thing == "telescope" ? 1.5 : 0.8);
+  QPainterPath tube(at);
+  tube.lineTo(at + QPointF(a * len * 0.55, -len * 0.8));
+  c.Limb(tube, palette::kBrass, h.hh * 0.14);
+  QPainterPath lens(at + QPointF(a * len * 0.5, -len * 0.73));
+  lens.lineTo(at + QPointF(a * len * 0.55, -len * 0.8));
+  c.Limb(lens, palette::kBrass.darker(130), h.hh * 0.2);
+}
+
+void DrawRibbon(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double hh = h.hh;
+  const double a = h.side;
+  QPainterPath silk(at);
+  silk.cubicTo(at + QPointF(-a * hh * 0.2, -hh * 0.2), at + QPointF(a * hh * 0.15, -hh * 0.35),
+               at + QPointF(0, -hh * 0.55));
+  c.Limb(silk, h.color, hh * 0.08);
+}
+
+// An open fan with painted flowers.
+void DrawFan(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double hh = h.hh;
+  const double a = h.side;
+  const double r = hh * 0.75;
+  QPainterPath fan(at);
+  fan.arcTo(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r), 30 + (a < 0 ? 60 : 0), 90);
+  fan.closeSubpath();
+  c.Fill(fan, h.color, 0.1);
+  for (int i = 1; i < 6; ++i) {
+    const double angle = (30 + (a < 0 ? 60 : 0) + i * 15) * M_PI / 180;
+    c.Segment(at, at + QPointF(std::cos(angle) * r, -std::sin(angle) * r), Darker(h.color, 30),
+              c.line * 0.7);
+  }
+  for (int i = 0; i < 3; ++i) {
+    const double angle = (45 + (a < 0 ? 60 : 0) + i * 25) * M_PI / 180;
+    const QPointF f = at + QPointF(std::cos(angle) * r * 0.72, -std::sin(angle) * r * 0.72);
     c.p.setPen(Qt::NoPen);
-    c.p.setBrush(QColor(90, 90, 100));
-    for (int i = 0; i < 7; ++i)
-      c.p.drawRect(QRectF(tray.left() + hh * (0.05 + i * 0.09), tray.top() + hh * 0.04, hh * 0.06,
-                          hh * 0.1));
-  } else if (held == "drum") {
-    const QRectF drum(at.x() - hh * 0.5, at.y() - hh * 0.1, hh, hh * 0.62);
-    c.Box(drum, color, hh * 0.08, 0.15);
-    for (int i = 0; i < 5; ++i) {
-      c.Segment({drum.left() + i * drum.width() / 4, drum.top() + hh * 0.06},
-                {drum.left() + (i + 0.5) * drum.width() / 4, drum.bottom() - hh * 0.06},
-                QColor(250, 240, 210), c.line);
-    }
-    c.Oval(QRectF(drum.left(), drum.top() - hh * 0.1, drum.width(), hh * 0.2),
-           QColor(246, 240, 226), 0.05);
-    c.Segment(at + QPointF(-hh * 0.3, -hh * 0.2), at + QPointF(-hh * 0.05, -hh * 0.45),
-              palette::kPine, c.line * 1.6);
-  } else if (held == "palette") {
-    QPainterPath board;
-    board.addEllipse(QRectF(at.x() - hh * 0.45, at.y() - hh * 0.3, hh * 0.9, hh * 0.55));
-    c.Fill(board, palette::kPine, 0.1);
-    const QColor dabs[] = {QColor(210, 50, 50), QColor(240, 200, 40), QColor(50, 100, 200),
-                           QColor(70, 160, 80), QColor(250, 250, 250)};
-    for (int i = 0; i < 5; ++i) {
-      c.p.setPen(Qt::NoPen);
-      c.p.setBrush(dabs[i]);
-      c.p.drawEllipse(
-          QPointF(at.x() - hh * 0.3 + i * hh * 0.14, at.y() - hh * 0.14 + (i % 2) * hh * 0.12),
-          hh * 0.06, hh * 0.05);
-    }
+    c.p.setBrush(QColor(250, 240, 250));
+    c.p.drawEllipse(f, hh * 0.06, hh * 0.06);
+  }
+}
+
+void DrawQuill(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double hh = h.hh;
+  const double a = h.side;
+  QPainterPath feather(at);
+  feather.quadTo(at + QPointF(a * hh * 0.1, -hh * 0.5), at + QPointF(a * hh * 0.35, -hh * 0.85));
+  feather.quadTo(at + QPointF(a * hh * 0.3, -hh * 0.4), at);
+  c.Fill(feather, QColor(250, 250, 245), 0.05);
+}
+
+// A walking stick down to the ground, with a brass knob.
+void DrawStick(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double hh = h.hh;
+  QPainterPath cane(at + QPointF(0, -hh * 0.05));
+  cane.lineTo(at.x() + h.side * hh * 0.2, h.body.sole);
+  c.Limb(cane, palette::kWalnut, hh * 0.08);
+  c.Oval(QRectF(at.x() - hh * 0.09, at.y() - hh * 0.16, hh * 0.18, hh * 0.14), palette::kBrass,
+         0.1);
+}
+
+// A toy sky ship: a seamed balloon over a little wooden gondola.
+void DrawSkyship(Canvas& c, const Hold& h) {
+  const double hh = h.hh;
+  const double w = hh * 0.85;
+  const QPointF base = h.at + QPointF(0, -hh * 0.12);
+  QPainterPath balloon;
+  balloon.moveTo(base.x() - w * 0.18, base.y() - hh * 0.2);
+  balloon.cubicTo(base.x() - w * 0.7, base.y() - hh * 0.7, base.x() - w * 0.5, base.y() - hh * 1.45,
+                  base.x(), base.y() - hh * 1.45);
+  balloon.cubicTo(base.x() + w * 0.5, base.y() - hh * 1.45, base.x() + w * 0.7, base.y() - hh * 0.7,
+                  base.x() + w * 0.18, base.y() - hh * 0.2);
+  balloon.closeSubpath();
+  c.Fill(balloon, h.color, 0.2);
+  for (double s : {-0.28, 0.0, 0.28}) {
+    QPainterPath seam(QPointF(base.x() + s * w * 0.5, base.y() - hh * 0.22));
+    seam.quadTo(base.x() + s * w * 1.6, base.y() - hh * 0.8, base.x() + s * w * 0.3,
+                base.y() - hh * 1.43);
+    c.Stroke(seam, palette::kBrass.lighter(115), c.line * 1.2);
+  }
+  c.Box(QRectF(base.x() - w * 0.13, base.y() - hh * 0.08, w * 0.26, hh * 0.14), palette::kPine,
+        hh * 0.02, 0.1);
+}
+
+// The composing stick: a small metal tray with a line of type in it.
+void DrawComposer(Canvas& c, const Hold& h) {
+  const double hh = h.hh;
+  const QRectF tray(h.at.x() - hh * 0.36, h.at.y() - hh * 0.16, hh * 0.72, hh * 0.2);
+  c.Box(tray, QColor(170, 172, 180), hh * 0.02, 0.15);
+  c.p.setPen(Qt::NoPen);
+  c.p.setBrush(QColor(90, 90, 100));
+  for (int i = 0; i < 7; ++i)
+    c.p.drawRect(
+        QRectF(tray.left() + hh * (0.05 + i * 0.09), tray.top() + hh * 0.04, hh * 0.06, hh * 0.1));
+}
+
+// A drum with its cords and a drumstick.
+void DrawDrum(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double hh = h.hh;
+  const QRectF drum(at.x() - hh * 0.5, at.y() - hh * 0.1, hh, hh * 0.62);
+  c.Box(drum, h.color, hh * 0.08, 0.15);
+  for (int i = 0; i < 5; ++i) {
+    c.Segment({drum.left() + i * drum.width() / 4, drum.top() + hh * 0.06},
+              {drum.left() + (i + 0.5) * drum.width() / 4, drum.bottom() - hh * 0.06},
+              QColor(250, 240, 210), c.line);
+  }
+  c.Oval(QRectF(drum.left(), drum.top() - hh * 0.1, drum.width(), hh * 0.2), QColor(246, 240, 226),
+         0.05);
+  c.Segment(at + QPointF(-hh * 0.3, -hh * 0.2), at + QPointF(-hh * 0.05, -hh * 0.45),
+            palette::kPine, c.line * 1.6);
+}
+
+// A painter's palette with five dabs of paint.
+void DrawPalette(Canvas& c, const Hold& h) {
+  const QPointF at = h.at;
+  const double hh = h.hh;
+  QPainterPath board;
+  board.addEllipse(QRectF(at.x() - hh * 0.45, at.y() - hh * 0.3, hh * 0.9, hh * 0.55));
+  c.Fill(board, palette::kPine, 0.1);
+  const QColor dabs[] = {QColor(210, 50, 50), QColor(240, 200, 40), QColor(50, 100, 200),
+                         QColor(70, 160, 80), QColor(250, 250, 250)};
+  for (int i = 0; i < 5; ++i) {
+    c.p.setPen(Qt::NoPen);
+    c.p.setBrush(dabs[i]);
+    c.p.drawEllipse(
+        QPointF(at.x() - hh * 0.3 + i * hh * 0.14, at.y() - hh * 0.14 + (i % 2) * hh * 0.12),
+        hh * 0.06, hh * 0.05);
+  }
+}
+
+// Every thing a figure can hold (the choices of its holds setting but none) and the
+// painter that draws it.
+struct HeldThing {
+  std::string_view name;
+  void (*draw)(Canvas& c, const Hold& h);
+};
+constexpr HeldThing kHeldThings[] = {
+    {"notebook", DrawBook},       {"book", DrawBook},          {"apple", DrawApple},
+    {"telescope", DrawTelescope}, {"ribbon", DrawRibbon},      {"fan", DrawFan},
+    {"quill", DrawQuill},         {"paper", DrawPaper},        {"stick", DrawStick},
+    {"skyship", DrawSkyship},     {"spyglass", DrawTelescope}, {"letter", DrawPaper},
+    {"palette", DrawPalette},     {"composer", DrawComposer},  {"drum", DrawDrum},
+};
+
+void DrawHeld(Canvas& c, const Body& b, const Params& p) {
+  const std::string held = p.Text("holds");  // or "none"
+  for (const HeldThing& thing : kHeldThings) {
+    if (thing.name != held) continue;
+    const int active = b.dir < 0 ? 0 : 1;
+    const QPointF at = b.arms == "hold" ? (b.hand[0] + b.hand[1]) / 2 : b.hand[active];
+    thing.draw(c, {b, thing.name, p.Color("heldcolor"), at, b.hh, active == 0 ? -1.0 : 1.0});
+    return;
   }
 }
 
@@ -954,7 +1033,8 @@ void DrawHat(Canvas& c, const Body& b, const Params& p) {
     c.p.setPen(Qt::NoPen);
     c.p.setBrush(QColor(120, 180, 230, 200));
     for (int i = 0; i < 5; ++i) {
-      const QPointF drop(cx + c.Random(-hw * 0.8, hw * 0.8), top + c.Random(hh * 0.3, hh * 1.4));
+      const double y = top + c.Random(hh * 0.3, hh * 1.4);
+      const QPointF drop(cx + c.Random(-hw * 0.8, hw * 0.8), y);
       QPainterPath tear(drop + QPointF(0, -hh * 0.07));
       tear.quadTo(drop + QPointF(hh * 0.04, 0), drop + QPointF(0, hh * 0.02));
       tear.quadTo(drop + QPointF(-hh * 0.04, 0), drop + QPointF(0, -hh * 0.07));
@@ -1106,9 +1186,9 @@ void PaintGulls(Canvas& c, const QRectF& box, const Params& p) {
   const double size = std::min(box.height() * 0.5, box.width() / count * 0.4);
   c.line = 1.6;
   for (int i = 0; i < count; ++i) {
+    const double y = box.top() + c.Random(size * 0.5, box.height() - size * 0.3);
     const QPointF at(
-        box.left() + (i + 0.5) * box.width() / count + c.Random(-size * 0.3, size * 0.3),
-        box.top() + c.Random(size * 0.5, box.height() - size * 0.3));
+        box.left() + (i + 0.5) * box.width() / count + c.Random(-size * 0.3, size * 0.3), y);
     const double s = size * c.Random(0.7, 1.0);
     QPainterPath wings(at + QPointF(-s, -s * 0.1));
     wings.quadTo(at + QPointF(-s * 0.5, -s * 0.55), at);

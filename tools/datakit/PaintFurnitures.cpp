@@ -303,9 +303,8 @@ void PaintWindow(Canvas& c, const QRectF& box, const Params& p) {
         glass.width() * 0.11, glass.width() * 0.11);
     c.p.setBrush(QColor(255, 255, 230));
     for (int i = 0; i < 7; ++i) {
-      c.p.drawEllipse(QPointF(glass.left() + c.Random(0, glass.width()),
-                              glass.top() + c.Random(0, glass.height() * 0.7)),
-                      1.3, 1.3);
+      const double y = glass.top() + c.Random(0, glass.height() * 0.7);
+      c.p.drawEllipse(QPointF(glass.left() + c.Random(0, glass.width()), y), 1.3, 1.3);
     }
   } else if (view == "street") {
     const QColor fronts[] = {QColor(190, 110, 90), QColor(220, 200, 160), QColor(170, 150, 130)};

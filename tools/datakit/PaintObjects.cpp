@@ -171,7 +171,8 @@ void PaintJar(Canvas& c, const QRectF& box, const Params& p) {
                             QColor(240, 250, 220)};
     c.line = 1;
     for (int i = 0; i < 12; ++i) {
-      const QPointF at(box.left() + w * c.Random(0.2, 0.8), box.top() + h * c.Random(0.35, 0.85));
+      const double y = box.top() + h * c.Random(0.35, 0.85);
+      const QPointF at(box.left() + w * c.Random(0.2, 0.8), y);
       c.p.save();
       c.p.translate(at);
       c.p.rotate(c.Random(-40, 40));
@@ -735,9 +736,10 @@ void PaintBundle(Canvas& c, const QRectF& box, const Params& p) {
          p.Color("color"), 0.1);
   c.p.setPen(Qt::NoPen);
   c.p.setBrush(Dark(p.Color("color"), 20));
-  for (int i = 0; i < 6; ++i)
-    c.p.drawEllipse(
-        QPointF(box.left() + w * c.Random(0.2, 0.8), box.top() + h * c.Random(0.45, 0.85)), 3, 3);
+  for (int i = 0; i < 6; ++i) {
+    const double y = box.top() + h * c.Random(0.45, 0.85);
+    c.p.drawEllipse(QPointF(box.left() + w * c.Random(0.2, 0.8), y), 3, 3);
+  }
   c.Segment({box.left() - w * 0.2, box.top() + h * 0.05},
             {box.right() + w * 0.3, box.top() + h * 0.5}, palette::kWalnut, w * 0.06);
 }
@@ -877,8 +879,8 @@ void PaintApples(Canvas& c, const QRectF& box, const Params& p) {
   const int count = p.Int("count");
   const double r = std::min(box.width(), box.height()) * 0.22;
   for (int i = 0; i < count; ++i) {
-    const QPointF at(box.left() + r + c.Random(0, box.width() - 2 * r),
-                     box.top() + r + c.Random(0, box.height() - 2 * r));
+    const double y = box.top() + r + c.Random(0, box.height() - 2 * r);
+    const QPointF at(box.left() + r + c.Random(0, box.width() - 2 * r), y);
     c.Oval(QRectF(at.x() - r, at.y() - r, 2 * r, 2 * r),
            i % 4 == 1 ? QColor(230, 200, 60) : QColor(200, 50, 45), 0.2);
     c.p.setPen(Qt::NoPen);

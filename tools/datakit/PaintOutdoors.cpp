@@ -130,24 +130,21 @@ void PaintTree(Canvas& c, const QRectF& box, const Params& p) {
   c.p.setPen(Qt::NoPen);
   c.p.setBrush(leaf.lighter(118));
   for (int i = 0; i < 6; ++i) {
-    c.p.drawEllipse(QPointF(box.center().x() + c.Random(-w * 0.3, w * 0.2),
-                            box.top() + h * c.Random(0.12, 0.38)),
-                    w * 0.06, w * 0.04);
+    const double y = box.top() + h * c.Random(0.12, 0.38);
+    c.p.drawEllipse(QPointF(box.center().x() + c.Random(-w * 0.3, w * 0.2), y), w * 0.06, w * 0.04);
   }
   if (kind == "chestnut") {
     c.p.setBrush(QColor(250, 240, 240));
     for (int i = 0; i < 9; ++i) {
-      c.p.drawEllipse(QPointF(box.center().x() + c.Random(-w * 0.35, w * 0.35),
-                              box.top() + h * c.Random(0.1, 0.5)),
-                      3, 5);
+      const double y = box.top() + h * c.Random(0.1, 0.5);
+      c.p.drawEllipse(QPointF(box.center().x() + c.Random(-w * 0.35, w * 0.35), y), 3, 5);
     }
   }
   if (p.Flag("apples")) {
     c.p.setBrush(QColor(210, 50, 45));
     for (int i = 0; i < 8; ++i) {
-      c.p.drawEllipse(QPointF(box.center().x() + c.Random(-w * 0.35, w * 0.35),
-                              box.top() + h * c.Random(0.12, 0.48)),
-                      4, 4);
+      const double y = box.top() + h * c.Random(0.12, 0.48);
+      c.p.drawEllipse(QPointF(box.center().x() + c.Random(-w * 0.35, w * 0.35), y), 4, 4);
     }
   }
 }
@@ -166,9 +163,8 @@ void PaintHedge(Canvas& c, const QRectF& box, const Params& p) {
     const QColor petals[] = {QColor(240, 120, 150), QColor(250, 230, 120), QColor(255, 255, 255)};
     for (int i = 0; i < static_cast<int>(box.width() / 10); ++i) {
       c.p.setBrush(petals[i % 3]);
-      c.p.drawEllipse(QPointF(box.left() + c.Random(8, box.width() - 8),
-                              box.top() + box.height() * c.Random(0.2, 0.85)),
-                      3.5, 3.5);
+      const double y = box.top() + box.height() * c.Random(0.2, 0.85);
+      c.p.drawEllipse(QPointF(box.left() + c.Random(8, box.width() - 8), y), 3.5, 3.5);
     }
   }
 }
@@ -198,7 +194,8 @@ void PaintReeds(Canvas& c, const QRectF& box, const Params&) {
     const double x = box.left() + c.Random(0, box.width());
     const double top = box.top() + c.Random(0, box.height() * 0.5);
     QPainterPath reed(QPointF(x, box.bottom()));
-    reed.quadTo(x + c.Random(-6, 6), (top + box.bottom()) / 2, x + c.Random(-10, 10), top);
+    const double tipX = x + c.Random(-10, 10);
+    reed.quadTo(x + c.Random(-6, 6), (top + box.bottom()) / 2, tipX, top);
     c.Stroke(reed, QColor(90, 130, 60), 2.2);
     if (i % 3 == 0) {
       const QPointF head = reed.pointAtPercent(0.85);

@@ -405,7 +405,8 @@ void PaintOldPage(Canvas& c, const QRectF& box, const Params& p) {
   c.p.setClipPath(sheet);
   c.p.setPen(Qt::NoPen);
   for (int i = 0; i < 14; ++i) {
-    const QPointF at(box.left() + c.Random(0, box.width()), box.top() + c.Random(0, box.height()));
+    const double y = box.top() + c.Random(0, box.height());
+    const QPointF at(box.left() + c.Random(0, box.width()), y);
     const double r = c.Random(2, 9);
     c.p.setBrush(QColor(150, 100, 40, static_cast<int>(c.Random(12, 34))));
     c.p.drawEllipse(at, r, r * c.Random(0.7, 1.0));
@@ -472,8 +473,10 @@ void PaintLap(Canvas& c, const QRectF& box, const Params& p) {
   for (int i = 0; i < 7; ++i) {
     const double x = box.left() + box.width() * (0.08 + i * 0.14) + c.Random(-10, 10);
     QPainterPath fold(QPointF(x, box.top()));
-    fold.cubicTo(x + c.Random(-40, 40), box.top() + box.height() * 0.35, x + c.Random(-50, 50),
-                 box.top() + box.height() * 0.65, x + c.Random(-30, 30), box.bottom());
+    const double endX = x + c.Random(-30, 30);
+    const double secondX = x + c.Random(-50, 50);
+    fold.cubicTo(x + c.Random(-40, 40), box.top() + box.height() * 0.35, secondX,
+                 box.top() + box.height() * 0.65, endX, box.bottom());
     c.Stroke(fold, dress.darker(125), 5);
     c.Stroke(fold.translated(6, 0), QColor(255, 255, 255, 40), 4);
   }

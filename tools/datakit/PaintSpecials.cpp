@@ -52,7 +52,8 @@ void PaintDatebook(Canvas& c, const QRectF& box, const Params& p) {
   c.p.setPen(Qt::NoPen);
   for (int i = 0; i < 900; ++i) {
     c.p.setBrush(c.RandomInt(0, 1) ? QColor(255, 255, 255, 14) : QColor(0, 0, 0, 18));
-    c.p.drawEllipse(QPointF(box.left() + c.Random(0, w), box.top() + c.Random(0, h)), 1.2, 1.2);
+    const double y = box.top() + c.Random(0, h);
+    c.p.drawEllipse(QPointF(box.left() + c.Random(0, w), y), 1.2, 1.2);
   }
   c.Outline(cover, 2.5);
   // The spine.
@@ -251,7 +252,8 @@ void PaintSparkle(Canvas& c, const QRectF& box, const Params& p) {
   const int count = p.Int("count");
   c.p.setPen(Qt::NoPen);
   for (int i = 0; i < count; ++i) {
-    const QPointF at(box.left() + c.Random(0, box.width()), box.top() + c.Random(0, box.height()));
+    const double y = box.top() + c.Random(0, box.height());
+    const QPointF at(box.left() + c.Random(0, box.width()), y);
     const double r = c.Random(3, 8);
     QPainterPath star;
     for (int k = 0; k < 8; ++k) {

@@ -4,7 +4,9 @@
 #include <QLinearGradient>
 
 #include <algorithm>
+#include <cmath>
 #include <sstream>
+#include <stdexcept>
 
 namespace quenna::datakit {
 namespace {
@@ -14,6 +16,52 @@ struct SettingRule {
   std::string type;  // color, num, int, flag, text, or choices "a|b|c"
   std::string fallback;
 };
+
+// The bounds of the number settings, by name, the same for every painter: wide enough
+// for any picture worth painting, narrow enough that no setting makes a painter run for
+// ever or draw far outside its box.
+struct SettingRange {
+  std::string_view name;
+  double low;
+  double high;
+};
+constexpr SettingRange kSettingRanges[] = {
+    {"age", 0, 120},       // years
+    {"alpha", 0, 255},     // opacity
+    {"amount", 0, 2000},   // rain drops
+    {"clouds", 0, 20},     //
+    {"columns", 1, 20},    //
+    {"count", 1, 100},     // things in a row or a pile
+    {"horizon", -20, 40},  // grid rows
+    {"hour", 0, 24},       //
+    {"letters", 1, 200},   // pixels
+    {"line", -20, 40},     // grid rows
+    {"masts", 1, 6},       //
+    {"minute", 0, 59},     //
+    {"panes", 1, 20},      //
+    {"roof", -20, 40},     // grid rows
+    {"rows", 1, 50},       //
+    {"sheets", 1, 50},     //
+    {"size", 1, 400},      // pixels of lettering
+    {"strength", 0, 1},    //
+    {"tilt", -360, 360},   // degrees
+    {"width", 0, 200},     // pixels
+    {"windows", 1, 20},    //
+    {"zoom", 0.1, 10},     //
+};
+
+const SettingRange& RangeOf(const std::string& name) {
+  for (const SettingRange& range : kSettingRanges) {
+    if (range.name == name) return range;
+  }
+  throw std::logic_error("a number setting without bounds: " + name);
+}
+
+std::string NumberText(double value) {
+  std::ostringstream text;
+  text << value;
+  return text.str();
+}
 
 std::vector<SettingRule> ParseSettingRules(std::string_view settings) {
   std::vector<SettingRule> rules;
@@ -37,8 +85,11 @@ std::vector<SettingRule> ParseSettingRules(std::string_view settings) {
 
 std::string Describe(const SettingRule& rule) {
   if (rule.type == "color") return rule.name + "=<#rrggbb or colour name>";
-  if (rule.type == "num") return rule.name + "=<number>";
-  if (rule.type == "int") return rule.name + "=<whole number>";
+  if (rule.type == "num" || rule.type == "int") {
+    const SettingRange& range = RangeOf(rule.name);
+    return rule.name + "=<" + (rule.type == "num" ? "number " : "whole number ") +
+           NumberText(range.low) + " to " + NumberText(range.high) + ">";
+  }
   if (rule.type == "flag") return rule.name;
   if (rule.type == "text") return rule.name + "=<text>";
   return rule.name + "=" + rule.type;
@@ -53,16 +104,13 @@ void CheckValue(const SettingRule& rule, const std::string& value, const std::st
   if (rule.type == "color") {
     if (!ParseColor(value)) fail("a colour, #rrggbb or a palette name (oak, walnut, cream, ...)");
   } else if (rule.type == "num" || rule.type == "int") {
-    try {
-      std::size_t used = 0;
-      if (rule.type == "num") {
-        std::stod(value, &used);
-      } else {
-        std::stoi(value, &used);
-      }
-      if (used != value.size()) fail(rule.type == "num" ? "a number" : "a whole number");
-    } catch (const std::exception&) {
-      fail(rule.type == "num" ? "a number" : "a whole number");
+    const SettingRange& range = RangeOf(rule.name);
+    const std::optional<double> number = ParseDecimal(value);
+    const bool whole = rule.type == "int";
+    if (!number || *number < range.low || *number > range.high ||
+        (whole && *number != std::floor(*number))) {
+      fail(std::string(whole ? "a whole number" : "a number") + " from " + NumberText(range.low) +
+           " to " + NumberText(range.high));
     }
   } else if (rule.type == "text") {
     // any text
@@ -207,6 +255,9 @@ Params ResolveParams(const PainterInfo& painter, const std::vector<std::string>&
     params.given[rule.name] = false;
   }
   const std::string name(painter.name);
+  for (const auto& rule : rules) {
+    if (rule.type == "num" || rule.type == "int") CheckValue(rule, rule.fallback, name, pos);
+  }
   for (const std::string& word : words) {
     const auto equals = word.find('=');
     const std::string key = word.substr(0, equals);

@@ -44,6 +44,9 @@ class Canvas {
                  bool bold = false, bool italic = false, int flags = Qt::AlignCenter);
 
   // Repeatable randomness: the same drawing at the same place always gets the same numbers.
+  // Each draw goes in a statement of its own: the order of two draws within one expression
+  // is the compiler's choice, and GCC and clang would paint different pictures. (Where a
+  // point's y is drawn before its x, that is the order the pictures were first made in.)
   double Random(double low, double high);
   int RandomInt(int low, int high);
 

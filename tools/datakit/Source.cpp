@@ -2,13 +2,14 @@
 
 #include <QColor>
 
-#include <algorithm>
-#include <array>
+#include <charconv>
+#include <cmath>
 #include <fstream>
 #include <set>
 #include <sstream>
 
 #include "Painters.h"
+#include "core/GameFiles.h"
 
 namespace quenna::datakit {
 namespace {
@@ -17,9 +18,13 @@ std::string Where(const SourcePos& pos) {
   return pos.file + ":" + std::to_string(pos.line);
 }
 
-// The years of the date book's pages, in tab order.
-constexpr std::array<int, 14> kPageYears = {1716, 1719, 1722, 1723, 1725, 1727, 1728,
-                                            1735, 1746, 1752, 1776, 1778, 1779, 1785};
+// The tab of a year of the date book (1 for its first year), or 0 for another year.
+int TabOfYear(int year) {
+  for (std::size_t i = 0; i < kYearPages.size(); ++i) {
+    if (kYearPages[i].year == year) return static_cast<int>(i) + 1;
+  }
+  return 0;
+}
 
 // Named colours, so a writer can say "walnut" rather than "#764e30".
 const std::map<std::string, QColor>& NamedColors() {
@@ -86,26 +91,25 @@ std::vector<std::string> Words(const std::string& line, const SourcePos& pos) {
   return words;
 }
 
-double ParseNumber(const std::string& text, const SourcePos& pos, const std::string& what) {
-  try {
-    std::size_t used = 0;
-    const double value = std::stod(text, &used);
-    if (used == text.size()) return value;
-  } catch (const std::exception&) {
-  }
-  throw ContentError(pos, what + " \"" + text + "\" is not a number");
-}
-
-std::pair<double, double> ParsePair(const std::string& text, char separator, const SourcePos& pos,
-                                    const std::string& what) {
+std::pair<double, double> ParsePair(const std::string& text, char separator, double low,
+                                    double high, const SourcePos& pos, const std::string& what) {
   const auto split = text.find(separator);
   if (split == std::string::npos) {
     throw ContentError(pos, what + " \"" + text + "\" should be two numbers joined by '" +
                                 std::string(1, separator) + "'");
   }
-  return {ParseNumber(text.substr(0, split), pos, what),
-          ParseNumber(text.substr(split + 1), pos, what)};
+  const double first = NumberIn(text.substr(0, split), low, high, pos, what);
+  const double second = NumberIn(text.substr(split + 1), low, high, pos, what);
+  return {first, second};
 }
+
+// Places and sizes in grid cells: a picture is at most 4000 pixels, 134 cells, and a
+// drawing may stand partly outside it.
+constexpr double kPlaceLimit = 200;
+constexpr double kSizeLimit = 200;
+// Every drawing is painted on a layer the size of the picture and its pixels counted,
+// so drawings cost time; the pictures of the game have at most 20.
+constexpr std::size_t kLayerLimit = 200;
 
 // "<painter> at C,R size WxH setting=value flag ..." (the painter named already).
 Drawing ParseDrawing(const std::string& painterName, const std::vector<std::string>& words,
@@ -128,11 +132,12 @@ Drawing ParseDrawing(const std::string& painterName, const std::vector<std::stri
     if (words[i] == "at" || words[i] == "size") {
       if (i + 1 >= words.size()) throw ContentError(pos, "\"" + words[i] + "\" needs a value");
       if (words[i] == "at") {
-        const auto [column, row] = ParsePair(words[i + 1], ',', pos, "the place");
+        const auto [column, row] =
+            ParsePair(words[i + 1], ',', -kPlaceLimit, kPlaceLimit, pos, "the place");
         drawing.cells.moveTo(column, row);
         hasAt = true;
       } else {
-        const auto [width, height] = ParsePair(words[i + 1], 'x', pos, "the size");
+        const auto [width, height] = ParsePair(words[i + 1], 'x', 0, kSizeLimit, pos, "the size");
         if (width <= 0 || height <= 0) throw ContentError(pos, "a size must be above zero");
         drawing.cells.setSize({width, height});
         hasSize = true;
@@ -153,8 +158,9 @@ Drawing ParseDrawing(const std::string& painterName, const std::vector<std::stri
 
 // A year of the date book, as a page or a close-up names it.
 int PageYear(const std::string& text, const SourcePos& pos) {
-  const int year = static_cast<int>(ParseNumber(text, pos, "the year"));
-  if (std::find(kPageYears.begin(), kPageYears.end(), year) == kPageYears.end())
+  const int year =
+      WholeNumberIn(text, kYearPages.front().year, kYearPages.back().year, pos, "the year");
+  if (TabOfYear(year) == 0)
     throw ContentError(pos, std::to_string(year) + " is not a year of the date book");
   return year;
 }
@@ -207,6 +213,10 @@ class Reader {
       }
       textTarget_ = nullptr;
       Keyword(line, indent, pos);
+      if (scene().layers.size() > kLayerLimit) {
+        throw ContentError(pos,
+                           "a picture has at most " + std::to_string(kLayerLimit) + " drawings");
+      }
     }
     if (!paragraph_.empty()) page_source.narration.push_back(paragraph_);
   }
@@ -242,227 +252,286 @@ class Reader {
     return scene().clickables[static_cast<std::size_t>(current_)];
   }
 
+  // One statement line: its words (the keyword first), the line as written, and where.
+  struct Statement {
+    const std::vector<std::string>& words;
+    const std::string& line;
+    int indent;
+    const SourcePos& pos;
+
+    const std::string& keyword() const { return words[0]; }
+    // Refuses a statement of fewer than count words with how to write it.
+    void Need(std::size_t count, const char* usage) const {
+      if (words.size() < count) throw ContentError(pos, std::string("write it as: ") + usage);
+    }
+  };
+
+  // The files a keyword may be written in, and the reader of its statement.
+  enum class Files { kPages, kPictures, kBoth };
+  struct KeywordRule {
+    std::string_view keyword;
+    Files files;
+    void (Reader::*read)(const Statement&);
+  };
+
   void Keyword(const std::string& line, int indent, const SourcePos& pos) {
     const std::vector<std::string> words = Words(line, pos);
-    const std::string& keyword = words[0];
-    auto need = [&](std::size_t count, const char* usage) {
-      if (words.size() < count) throw ContentError(pos, std::string("write it as: ") + usage);
-    };
-    if (keyword == "page" && page_) {
-      need(2, "page <year>");
-      if (page_source.year != 0) throw ContentError(pos, "the page's year is given twice");
-      const int year = static_cast<int>(ParseNumber(words[1], pos, "the year"));
-      for (std::size_t i = 0; i < kPageYears.size(); ++i) {
-        if (kPageYears[i] == year) page_source.tab = static_cast<int>(i) + 1;
+    const Statement statement{words, line, indent, pos};
+    for (const KeywordRule& rule : kKeywords) {
+      const bool here = rule.files == Files::kBoth || (rule.files == Files::kPages) == page_;
+      if (here && rule.keyword == statement.keyword()) {
+        (this->*rule.read)(statement);
+        return;
       }
-      if (page_source.tab == 0) {
-        throw ContentError(pos, std::to_string(year) + " is not a year of the date book");
-      }
-      page_source.year = year;
-      pageLine_ = pos;
-      return;
     }
-    if (keyword == "picture" && !page_) {
-      need(4, "picture <game path> size <width>x<height> [quality=<1..100>]");
-      picture_source.output = words[1];
-      if (words[2] != "size")
-        throw ContentError(pos, "write it as: picture <game path> size <w>x<h>");
-      const auto [width, height] = ParsePair(words[3], 'x', pos, "the size");
-      if (width < 1 || height < 1 || width > 4000 || height > 4000) {
-        throw ContentError(pos, "a picture is 1 to 4000 pixels wide and high");
-      }
-      scene().width = static_cast<int>(width);
-      scene().height = static_cast<int>(height);
-      for (std::size_t i = 4; i < words.size(); ++i) {
-        if (words[i].rfind("quality=", 0) == 0) {
-          picture_source.quality =
-              static_cast<int>(ParseNumber(words[i].substr(8), pos, "the quality"));
-          if (picture_source.quality < 1 || picture_source.quality > 100) {
-            throw ContentError(pos, "the quality is a number from 1 to 100");
-          }
-        } else {
-          throw ContentError(pos, "\"" + words[i] + "\" is not a setting of a picture");
-        }
-      }
-      pageLine_ = pos;
-      return;
-    }
-    if (keyword == "backdrop") {
-      need(2, "backdrop <painter> [settings]");
-      if (hasBackdrop_) throw ContentError(pos, "a picture has one backdrop");
-      if (!scene().layers.empty())
-        throw ContentError(pos, "the backdrop comes before everything drawn on it");
-      Layer layer;
-      layer.drawing = ParseDrawing(words[1], words, 2, pos, false);
-      if (layer.drawing.cells.isEmpty()) {
-        layer.drawing.cells = QRectF(0, 0, scene().width / 30.0, scene().height / 30.0);
-      }
-      scene().layers.push_back(layer);
-      hasBackdrop_ = true;
-      current_ = -1;
-      return;
-    }
-    if (keyword == "scenery" && !page_) {
-      need(2,
-           "scenery <year> [at <column>,<row> size <w>x<h>] [blur=<pixels>] [light=<0..1>] "
-           "[people]");
-      if (hasBackdrop_) throw ContentError(pos, "a picture has one backdrop");
-      if (!scene().layers.empty())
-        throw ContentError(pos, "the scenery comes before everything drawn on it");
-      PageView view;
-      view.pos = pos;
-      view.year = PageYear(words[1], pos);
-      bool hasAt = false;
-      bool hasSize = false;
-      for (std::size_t i = 2; i < words.size(); ++i) {
-        const std::string& word = words[i];
-        if ((word == "at" || word == "size") && i + 1 < words.size()) {
-          if (word == "at") {
-            const auto [column, row] = ParsePair(words[++i], ',', pos, "the place");
-            view.cells.moveTo(column, row);
-            hasAt = true;
-          } else {
-            const auto [width, height] = ParsePair(words[++i], 'x', pos, "the size");
-            if (width <= 0 || height <= 0) throw ContentError(pos, "a size must be above zero");
-            view.cells.setSize({width, height});
-            hasSize = true;
-          }
-        } else if (word.rfind("blur=", 0) == 0) {
-          view.blur = ParseNumber(word.substr(5), pos, "the blur");
-          if (view.blur < 0 || view.blur > 40) throw ContentError(pos, "blur is 0 to 40 pixels");
-        } else if (word.rfind("light=", 0) == 0) {
-          view.light = ParseNumber(word.substr(6), pos, "the light");
-          if (view.light < 0 || view.light > 1) throw ContentError(pos, "light is 0 to 1");
-        } else if (word == "people") {
-          view.people = true;
-        } else {
-          throw ContentError(pos, "\"" + word +
-                                      "\" is not a setting of scenery (at, size, "
-                                      "blur=<pixels>, light=<0..1>, people)");
-        }
-      }
-      if (hasAt != hasSize)
-        throw ContentError(pos, "give the part of the page with both \"at\" and \"size\"");
-      picture_source.scenery = view;
-      hasBackdrop_ = true;
-      current_ = -1;
-      return;
-    }
-    if (keyword == "sitter" && !page_) {
-      need(3, "sitter <year> <person's name> at <column>,<row> size <w>x<h> [settings]");
-      Sitter sitter;
-      sitter.pos = pos;
-      sitter.year = PageYear(words[1], pos);
-      sitter.name = words[2];
-      std::vector<std::string> rest;
-      Layer layer;
-      for (std::size_t i = 3; i < words.size(); ++i) {
-        if ((words[i] == "at" || words[i] == "size") && i + 1 < words.size()) {
-          rest.push_back(words[i]);
-          rest.push_back(words[++i]);
-        } else {
-          sitter.settings.push_back(words[i]);
-        }
-      }
-      // The place is read now; the painter and its settings come from the page later.
-      layer.drawing = ParseDrawing("patch", rest, 0, pos, true);
-      sitter.layer = scene().layers.size();
-      scene().layers.push_back(layer);
-      picture_source.sitters.push_back(sitter);
-      current_ = -1;
-      return;
-    }
-    if (keyword == "decor" || keyword == "overlay") {
-      need(2, "decor <painter> at <column>,<row> size <width>x<height> [settings]");
-      Layer layer;
-      layer.overlay = keyword == "overlay";
-      // An overlay covers the whole picture unless told otherwise.
-      layer.drawing = ParseDrawing(words[1], words, 2, pos, !layer.overlay);
-      if (layer.drawing.cells.isEmpty()) {
-        layer.drawing.cells = QRectF(0, 0, scene().width / 30.0, scene().height / 30.0);
-      }
-      scene().layers.push_back(layer);
-      current_ = -1;
-      return;
-    }
-    if (keyword == "nothing" && page_) {
-      need(2, "nothing <the look line for every spot where nothing is>");
-      StartText(page_source.nothing, RestOfLine(line, 1), indent, pos);
-      current_ = -1;
-      return;
-    }
-    if (keyword == "narration" && page_) {
-      if (words.size() > 1)
-        throw ContentError(pos, "the narration starts on the line after \"narration\"");
-      inNarration_ = true;
-      page_source.narrationPos = pos;
-      return;
-    }
-    if (keyword == "thing" || keyword == "person") {
-      if (!page_) throw ContentError(pos, "only year pages have things and people to click");
-      need(3, keyword == "thing" ? "thing <value 1..9> <name>" : "person <value 1..9> <name>");
-      Clickable clickable;
-      clickable.value = ParseValue(words[1], pos);
-      clickable.name = RestOfLine(line, 2);
-      clickable.person = keyword == "person";
-      clickable.pos = pos;
-      scene().clickables.push_back(clickable);
-      current_ = static_cast<int>(scene().clickables.size()) - 1;
-      return;
-    }
-    if (keyword == "draw") {
-      Clickable& clickable = Current(keyword, pos);
-      need(2, "draw <painter> at <column>,<row> size <width>x<height> [settings]");
-      if (clickable.person)
-        throw ContentError(pos, "a person is drawn with \"figure\", not \"draw\"");
-      AddLayer(clickable, ParseDrawing(words[1], words, 2, pos, true), LayerPart::kAll);
-      return;
-    }
-    if (keyword == "figure") {
-      Clickable& clickable = Current(keyword, pos);
-      if (!clickable.person)
-        throw ContentError(pos, "\"figure\" draws a person; a thing uses \"draw\"");
-      if (!clickable.drawings.empty()) throw ContentError(pos, "a person has one figure");
-      // "figure at ..." draws a person; "figure cat at ..." names another painter.
-      const bool named = words.size() > 1 && words[1] != "at" && words[1] != "size" &&
-                         words[1].find('=') == std::string::npos;
-      AddLayer(clickable,
-               ParseDrawing(named ? words[1] : "figure", words, named ? 2 : 1, pos, true),
-               LayerPart::kAll);
-      return;
-    }
-    if (keyword == "held") {
-      Clickable& clickable = Current(keyword, pos);
-      need(2, "held <value 1..9>");
-      if (!clickable.person || clickable.drawings.empty()) {
-        throw ContentError(pos, "\"held\" follows a person's \"figure\" line");
-      }
-      clickable.heldValue = ParseValue(words[1], pos);
-      // The figure becomes two layers: the person, then what the person holds.
-      std::vector<Layer>& layers = scene().layers;
-      layers.back().part = LayerPart::kBody;
-      Layer held = layers.back();
-      held.part = LayerPart::kHeld;
-      held.value = clickable.heldValue;
-      layers.push_back(held);
-      return;
-    }
-    if (keyword == "look" || keyword == "describe" || keyword == "heldlook") {
-      Clickable& clickable = Current(keyword, pos);
-      need(2, "look <text>");
-      std::string& target = keyword == "look"       ? clickable.look
-                            : keyword == "describe" ? clickable.describe
-                                                    : clickable.heldLook;
-      if (!target.empty()) throw ContentError(pos, "\"" + keyword + "\" is given twice");
-      if (keyword == "describe" && !clickable.person) {
-        throw ContentError(pos, "only people are described");
-      }
-      StartText(target, RestOfLine(line, 1), indent, pos);
-      return;
-    }
-    throw ContentError(pos, "\"" + keyword + "\" is not a keyword of a " +
+    throw ContentError(pos, "\"" + statement.keyword() + "\" is not a keyword of a " +
                                 (page_ ? std::string("page") : std::string("picture")) + " file");
   }
+
+  // page <year>
+  void ReadPage(const Statement& s) {
+    s.Need(2, "page <year>");
+    if (page_source.year != 0) throw ContentError(s.pos, "the page's year is given twice");
+    const int year = PageYear(s.words[1], s.pos);
+    page_source.tab = TabOfYear(year);
+    page_source.year = year;
+    pageLine_ = s.pos;
+  }
+
+  // picture <game path> size <width>x<height> [quality=<1..100>]
+  void ReadPicture(const Statement& s) {
+    const SourcePos& pos = s.pos;
+    s.Need(4, "picture <game path> size <width>x<height> [quality=<1..100>]");
+    picture_source.output = s.words[1];
+    if (s.words[2] != "size")
+      throw ContentError(pos, "write it as: picture <game path> size <w>x<h>");
+    const std::string& size = s.words[3];
+    const auto split = size.find('x');
+    if (split == std::string::npos)
+      throw ContentError(pos, "the size \"" + size + "\" should be two numbers joined by 'x'");
+    scene().width = WholeNumberIn(size.substr(0, split), 1, 4000, pos, "the width in pixels");
+    scene().height = WholeNumberIn(size.substr(split + 1), 1, 4000, pos, "the height in pixels");
+    for (std::size_t i = 4; i < s.words.size(); ++i) {
+      if (s.words[i].rfind("quality=", 0) == 0) {
+        picture_source.quality = WholeNumberIn(s.words[i].substr(8), 1, 100, pos, "the quality");
+      } else {
+        throw ContentError(pos, "\"" + s.words[i] + "\" is not a setting of a picture");
+      }
+    }
+    pageLine_ = pos;
+  }
+
+  // backdrop <painter> [settings]
+  void ReadBackdrop(const Statement& s) {
+    s.Need(2, "backdrop <painter> [settings]");
+    if (hasBackdrop_) throw ContentError(s.pos, "a picture has one backdrop");
+    if (!scene().layers.empty())
+      throw ContentError(s.pos, "the backdrop comes before everything drawn on it");
+    Layer layer;
+    layer.drawing = ParseDrawing(s.words[1], s.words, 2, s.pos, false);
+    if (layer.drawing.cells.isEmpty()) {
+      layer.drawing.cells = QRectF(0, 0, scene().width / 30.0, scene().height / 30.0);
+    }
+    scene().layers.push_back(layer);
+    hasBackdrop_ = true;
+    current_ = -1;
+  }
+
+  // scenery <year> [at <column>,<row> size <w>x<h>] [blur=<pixels>] [light=<0..1>] [people]
+  void ReadScenery(const Statement& s) {
+    const SourcePos& pos = s.pos;
+    const std::vector<std::string>& words = s.words;
+    s.Need(2,
+           "scenery <year> [at <column>,<row> size <w>x<h>] [blur=<pixels>] [light=<0..1>] "
+           "[people]");
+    if (hasBackdrop_) throw ContentError(pos, "a picture has one backdrop");
+    if (!scene().layers.empty())
+      throw ContentError(pos, "the scenery comes before everything drawn on it");
+    PageView view;
+    view.pos = pos;
+    view.year = PageYear(words[1], pos);
+    bool hasAt = false;
+    bool hasSize = false;
+    for (std::size_t i = 2; i < words.size(); ++i) {
+      const std::string& word = words[i];
+      if ((word == "at" || word == "size") && i + 1 < words.size()) {
+        if (word == "at") {
+          const auto [column, row] =
+              ParsePair(words[++i], ',', -kPlaceLimit, kPlaceLimit, pos, "the place");
+          view.cells.moveTo(column, row);
+          hasAt = true;
+        } else {
+          const auto [width, height] = ParsePair(words[++i], 'x', 0, kSizeLimit, pos, "the size");
+          if (width <= 0 || height <= 0) throw ContentError(pos, "a size must be above zero");
+          view.cells.setSize({width, height});
+          hasSize = true;
+        }
+      } else if (word.rfind("blur=", 0) == 0) {
+        view.blur = NumberIn(word.substr(5), 0, 40, pos, "the blur in pixels");
+      } else if (word.rfind("light=", 0) == 0) {
+        view.light = NumberIn(word.substr(6), 0, 1, pos, "the light");
+      } else if (word == "people") {
+        view.people = true;
+      } else {
+        throw ContentError(pos, "\"" + word +
+                                    "\" is not a setting of scenery (at, size, "
+                                    "blur=<pixels>, light=<0..1>, people)");
+      }
+    }
+    if (hasAt != hasSize)
+      throw ContentError(pos, "give the part of the page with both \"at\" and \"size\"");
+    picture_source.scenery = view;
+    hasBackdrop_ = true;
+    current_ = -1;
+  }
+
+  // sitter <year> <person's name> at <column>,<row> size <w>x<h> [settings]
+  void ReadSitter(const Statement& s) {
+    const std::vector<std::string>& words = s.words;
+    s.Need(3, "sitter <year> <person's name> at <column>,<row> size <w>x<h> [settings]");
+    Sitter sitter;
+    sitter.pos = s.pos;
+    sitter.year = PageYear(words[1], s.pos);
+    sitter.name = words[2];
+    std::vector<std::string> rest;
+    Layer layer;
+    for (std::size_t i = 3; i < words.size(); ++i) {
+      if ((words[i] == "at" || words[i] == "size") && i + 1 < words.size()) {
+        rest.push_back(words[i]);
+        rest.push_back(words[++i]);
+      } else {
+        sitter.settings.push_back(words[i]);
+      }
+    }
+    // The place is read now; the painter and its settings come from the page later.
+    layer.drawing = ParseDrawing("patch", rest, 0, s.pos, true);
+    sitter.layer = scene().layers.size();
+    scene().layers.push_back(layer);
+    picture_source.sitters.push_back(sitter);
+    current_ = -1;
+  }
+
+  // decor <painter> at ... size ... [settings], or overlay <painter> [at ... size ...]
+  void ReadDecor(const Statement& s) {
+    s.Need(2, "decor <painter> at <column>,<row> size <width>x<height> [settings]");
+    Layer layer;
+    layer.overlay = s.keyword() == "overlay";
+    // An overlay covers the whole picture unless told otherwise.
+    layer.drawing = ParseDrawing(s.words[1], s.words, 2, s.pos, !layer.overlay);
+    if (layer.drawing.cells.isEmpty()) {
+      layer.drawing.cells = QRectF(0, 0, scene().width / 30.0, scene().height / 30.0);
+    }
+    scene().layers.push_back(layer);
+    current_ = -1;
+  }
+
+  // nothing <the look line for every spot where nothing is>
+  void ReadNothing(const Statement& s) {
+    s.Need(2, "nothing <the look line for every spot where nothing is>");
+    StartText(page_source.nothing, RestOfLine(s.line, 1), s.indent, s.pos);
+    current_ = -1;
+  }
+
+  // narration, then the story on the lines after it
+  void ReadNarration(const Statement& s) {
+    if (s.words.size() > 1)
+      throw ContentError(s.pos, "the narration starts on the line after \"narration\"");
+    inNarration_ = true;
+    page_source.narrationPos = s.pos;
+  }
+
+  // thing <value> <name>, or person <value> <name>
+  void ReadClickable(const Statement& s) {
+    if (!page_) throw ContentError(s.pos, "only year pages have things and people to click");
+    const bool person = s.keyword() == "person";
+    s.Need(3, person ? "person <value 1..9> <name>" : "thing <value 1..9> <name>");
+    Clickable clickable;
+    clickable.value = ParseValue(s.words[1], s.pos);
+    clickable.name = RestOfLine(s.line, 2);
+    clickable.person = person;
+    clickable.pos = s.pos;
+    scene().clickables.push_back(clickable);
+    current_ = static_cast<int>(scene().clickables.size()) - 1;
+  }
+
+  // draw <painter> at ... size ... [settings]: a drawing of the current thing
+  void ReadDraw(const Statement& s) {
+    Clickable& clickable = Current(s.keyword(), s.pos);
+    s.Need(2, "draw <painter> at <column>,<row> size <width>x<height> [settings]");
+    if (clickable.person)
+      throw ContentError(s.pos, "a person is drawn with \"figure\", not \"draw\"");
+    AddLayer(clickable, ParseDrawing(s.words[1], s.words, 2, s.pos, true), LayerPart::kAll);
+  }
+
+  // figure [painter] at ... size ... [settings]: the current person
+  void ReadFigure(const Statement& s) {
+    const std::vector<std::string>& words = s.words;
+    Clickable& clickable = Current(s.keyword(), s.pos);
+    if (!clickable.person)
+      throw ContentError(s.pos, "\"figure\" draws a person; a thing uses \"draw\"");
+    if (!clickable.drawings.empty()) throw ContentError(s.pos, "a person has one figure");
+    // "figure at ..." draws a person; "figure cat at ..." names another painter.
+    const bool named = words.size() > 1 && words[1] != "at" && words[1] != "size" &&
+                       words[1].find('=') == std::string::npos;
+    AddLayer(clickable,
+             ParseDrawing(named ? words[1] : "figure", words, named ? 2 : 1, s.pos, true),
+             LayerPart::kAll);
+  }
+
+  // held <value>: what the current person holds answers a value of its own
+  void ReadHeld(const Statement& s) {
+    Clickable& clickable = Current(s.keyword(), s.pos);
+    s.Need(2, "held <value 1..9>");
+    if (!clickable.person || clickable.drawings.empty()) {
+      throw ContentError(s.pos, "\"held\" follows a person's \"figure\" line");
+    }
+    clickable.heldValue = ParseValue(s.words[1], s.pos);
+    // The figure becomes two layers: the person, then what the person holds.
+    std::vector<Layer>& layers = scene().layers;
+    layers.back().part = LayerPart::kBody;
+    Layer held = layers.back();
+    held.part = LayerPart::kHeld;
+    held.value = clickable.heldValue;
+    layers.push_back(held);
+  }
+
+  // look, describe or heldlook <text>: a text of the current thing or person
+  void ReadText(const Statement& s) {
+    const std::string& keyword = s.keyword();
+    Clickable& clickable = Current(keyword, s.pos);
+    s.Need(2, "look <text>");
+    std::string& target = keyword == "look"       ? clickable.look
+                          : keyword == "describe" ? clickable.describe
+                                                  : clickable.heldLook;
+    if (!target.empty()) throw ContentError(s.pos, "\"" + keyword + "\" is given twice");
+    if (keyword == "describe" && !clickable.person) {
+      throw ContentError(s.pos, "only people are described");
+    }
+    StartText(target, RestOfLine(s.line, 1), s.indent, s.pos);
+  }
+
+  // Every keyword of the two kinds of file. Another keyword, or one in the other kind of
+  // file, is refused by Keyword.
+  static constexpr KeywordRule kKeywords[] = {
+      {"page", Files::kPages, &Reader::ReadPage},
+      {"picture", Files::kPictures, &Reader::ReadPicture},
+      {"backdrop", Files::kBoth, &Reader::ReadBackdrop},
+      {"scenery", Files::kPictures, &Reader::ReadScenery},
+      {"sitter", Files::kPictures, &Reader::ReadSitter},
+      {"decor", Files::kBoth, &Reader::ReadDecor},
+      {"overlay", Files::kBoth, &Reader::ReadDecor},
+      {"nothing", Files::kPages, &Reader::ReadNothing},
+      {"narration", Files::kPages, &Reader::ReadNarration},
+      // In a picture these say that only pages have them.
+      {"thing", Files::kBoth, &Reader::ReadClickable},
+      {"person", Files::kBoth, &Reader::ReadClickable},
+      {"draw", Files::kBoth, &Reader::ReadDraw},
+      {"figure", Files::kBoth, &Reader::ReadFigure},
+      {"held", Files::kBoth, &Reader::ReadHeld},
+      {"look", Files::kBoth, &Reader::ReadText},
+      {"describe", Files::kBoth, &Reader::ReadText},
+      {"heldlook", Files::kBoth, &Reader::ReadText},
+  };
 
   void AddLayer(Clickable& clickable, Drawing drawing, LayerPart part) {
     Layer layer;
@@ -591,11 +660,14 @@ QColor Params::Color(const std::string& key) const {
 }
 
 double Params::Number(const std::string& key) const {
-  return std::stod(Text(key));
+  // ResolveParams has checked every value, the defaults included.
+  const std::optional<double> value = ParseDecimal(Text(key));
+  if (!value) throw std::logic_error("a painter setting is not a number: " + key);
+  return *value;
 }
 
 int Params::Int(const std::string& key) const {
-  return std::stoi(Text(key));
+  return static_cast<int>(Number(key));
 }
 
 bool Params::Flag(const std::string& key) const {
@@ -631,6 +703,59 @@ std::string ReadTextFile(const std::filesystem::path& file) {
   std::ostringstream text;
   text << stream.rdbuf();
   return text.str();
+}
+
+std::optional<double> ParseDecimal(std::string_view text) {
+  std::size_t at = 0;
+  if (at < text.size() && (text[at] == '-' || text[at] == '+')) ++at;
+  int digits = 0;
+  bool point = false;
+  for (std::size_t i = at; i < text.size(); ++i) {
+    if (text[i] >= '0' && text[i] <= '9') {
+      ++digits;
+    } else if (text[i] == '.' && !point) {
+      point = true;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (digits == 0 || digits > 15) return std::nullopt;
+  // from_chars reads the same digits whatever the locale, and takes no '+'.
+  const std::size_t from = text[0] == '+' ? 1 : 0;
+  double value = 0;
+  const auto [end, error] = std::from_chars(text.data() + from, text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+namespace {
+
+std::string NumberText(double value) {
+  std::ostringstream text;
+  text << value;
+  return text.str();
+}
+
+}  // namespace
+
+double NumberIn(std::string_view text, double low, double high, const SourcePos& pos,
+                const std::string& what) {
+  const std::optional<double> value = ParseDecimal(text);
+  if (!value || *value < low || *value > high) {
+    throw ContentError(pos, what + " is a number from " + NumberText(low) + " to " +
+                                NumberText(high) + ", not \"" + std::string(text) + "\"");
+  }
+  return *value;
+}
+
+int WholeNumberIn(std::string_view text, int low, int high, const SourcePos& pos,
+                  const std::string& what) {
+  const std::optional<double> value = ParseDecimal(text);
+  if (!value || *value != std::floor(*value) || *value < low || *value > high) {
+    throw ContentError(pos, what + " is a whole number from " + std::to_string(low) + " to " +
+                                std::to_string(high) + ", not \"" + std::string(text) + "\"");
+  }
+  return static_cast<int>(*value);
 }
 
 PageSource ParsePageSource(const std::string& text, const std::string& fileName) {

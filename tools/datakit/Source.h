@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quenna::datakit {
@@ -152,6 +153,18 @@ std::optional<QColor> ParseColor(const std::string& text);
 // curly quotes, so the usual typographic marks become their plain forms; anything else
 // outside plain ASCII, or a control character, is a ContentError at pos.
 std::string PlainText(const std::string& text, const SourcePos& pos);
+
+// A number as the sources write it: digits with an optional sign and decimal point ("12",
+// "-0.5", ".25"), at most 15 digits. An exponent, "nan" or "inf" is no number here, so
+// every number read is finite. Nothing when the text is no such number.
+std::optional<double> ParseDecimal(std::string_view text);
+// The number the text writes when it lies within low..high (for WholeNumberIn: and has
+// no fraction); otherwise a ContentError at pos: "<what> is a number from <low> to
+// <high>, not "<text>"".
+double NumberIn(std::string_view text, double low, double high, const SourcePos& pos,
+                const std::string& what);
+int WholeNumberIn(std::string_view text, int low, int high, const SourcePos& pos,
+                  const std::string& what);
 
 // The text of a file, with a ContentError naming the file when it cannot be read.
 std::string ReadTextFile(const std::filesystem::path& file);

@@ -48,14 +48,7 @@ std::string SamePath(const std::string& gamePath) {
 
 int Setting(const std::string& value, const std::string& name, int low, int high,
             const SourcePos& pos) {
-  try {
-    std::size_t used = 0;
-    const int number = std::stoi(value, &used);
-    if (used == value.size() && number >= low && number <= high) return number;
-  } catch (const std::exception&) {
-  }
-  throw ContentError(pos, name + " is a whole number from " + std::to_string(low) + " to " +
-                              std::to_string(high) + ", not \"" + value + "\"");
+  return WholeNumberIn(value, low, high, pos, name);
 }
 
 std::uint32_t Le32(const std::vector<std::uint8_t>& b, std::size_t at) {
