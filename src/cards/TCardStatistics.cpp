@@ -2,6 +2,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include <optional>
@@ -82,6 +83,14 @@ void TCardStatistics::ShowFigures() {
 }
 
 void TCardStatistics::ResetClick() {
+  // Years of records go with one press: the player says so once more first.
+  QMessageBox ask(QMessageBox::Question, windowTitle(),
+                  "Clear the games won, fewest redeals and best points of all three skills?",
+                  QMessageBox::NoButton, this);
+  QPushButton* clear = ask.addButton("Reset", QMessageBox::DestructiveRole);
+  ask.setDefaultButton(ask.addButton("Keep", QMessageBox::RejectRole));
+  platform_.ShowModal(ask);
+  if (ask.clickedButton() != clear) return;
   for (int skill = kEasySkill; skill <= kDifficultSkill; ++skill) {
     WriteSkillRecord(platform_, skill, SkillRecord{});
   }

@@ -13,7 +13,7 @@ namespace quenna {
 
 // "Statistics..." of the card window's Skill menu: for each skill the games won, the
 // fewest redeals and the best points of a win, as the game's settings keep them, with
-// "Reset" to start the records afresh.
+// "Reset" to start the records afresh once the player confirms it.
 class TCardStatistics : public GameDialog {
   Q_OBJECT
 

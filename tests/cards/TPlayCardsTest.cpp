@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QMessageBox>
 
 #include "cards/CardCoach.h"
 #include "cards/CardTableLayer.h"
@@ -767,13 +768,29 @@ TEST_F(CardTest, StatisticsCountWinsPerSkillAndLastBetweenRuns) {
 
   test.Create();
   EXPECT_EQ(statistics(), "2 0 23 / 1 1 31 / 0 - - / ");
-  test.platform.ExpectModal([](QWidget& window) {
+  // "Reset" asks first: "Keep" keeps the records, "Reset" clears them.
+  auto answer = [this](const char* button) {
+    test.platform.ExpectModal([button](QWidget& window) {
+      auto& box = dynamic_cast<QMessageBox&>(window);
+      EXPECT_EQ(box.text().toStdString(),
+                "Clear the games won, fewest redeals and best points of all three skills?");
+      for (QAbstractButton* choice : box.buttons()) {
+        if (choice->text() == button) choice->click();
+      }
+    });
+  };
+  test.platform.ExpectModal([&answer](QWidget& window) {
     auto& dialog = dynamic_cast<TCardStatistics&>(window);
+    answer("Keep");
+    dialog.ResetBtn->click();
+    EXPECT_EQ(dialog.Figures[0][0]->text().toStdString(), "2");
+    answer("Reset");
     dialog.ResetBtn->click();
     EXPECT_EQ(dialog.Figures[0][0]->text().toStdString(), "0");
     dialog.Close();
   });
   Cards(test).Statistics1->trigger();
+  EXPECT_EQ(test.platform.PendingModalDrivers(), 0u);
   test.Create();
   EXPECT_EQ(statistics(), "0 - - / 0 - - / 0 - - / ");
 }
