@@ -349,7 +349,10 @@ bool TPlayCards::TableKey(QObject* from, int key) {
         ShowMarks();
         return true;
       }
-      TablePress(cursor_);
+      // Should the mouse take over, the card hangs from the pointer by its middle.
+      if (TablePress(cursor_) == CardPress::kLifted) {
+        grabOffset_ = QPoint(kCardWidth / 2, kCardHeight / 2);
+      }
       return true;
     case Qt::Key_Escape:
       // Esc first puts a card in hand back; with none it closes the window.
