@@ -1,5 +1,6 @@
 #include "cards/TPlayCards.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -64,7 +65,12 @@ TPlayCards::TPlayCards(GameContext& context, MainForm& main, QWidget* parent)
   Easy1 = Difficulty1->addAction("Easy");
   Medium1 = Difficulty1->addAction("Medium");
   Difficult1 = Difficulty1->addAction("Difficult");
-  for (QAction* skill : {Easy1, Medium1, Difficult1}) skill->setCheckable(true);
+  // One skill at a time, shown with round marks.
+  auto* skills = new QActionGroup(this);
+  for (QAction* skill : {Easy1, Medium1, Difficult1}) {
+    skill->setCheckable(true);
+    skills->addAction(skill);
+  }
   OnTriggered(Easy1, &TPlayCards::Easy1Click);
   OnTriggered(Medium1, &TPlayCards::Medium1Click);
   OnTriggered(Difficult1, &TPlayCards::Difficult1Click);
