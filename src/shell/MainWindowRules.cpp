@@ -71,7 +71,7 @@ std::string TaskInSight(int taskTab, int taskVirtue) {
                      std::string(VirtueName(SoughtVirtue(taskVirtue)));
   if (taskTab > kCoverTab && taskTab <= kYearTabs) {
     const std::string_view year = kDateTabs[static_cast<std::size_t>(taskTab)].tabCaption;
-    return text + "  Turn to the page " + std::string(year) + " of the Date Book.";
+    return text + "  Click on the " + std::string(year) + " tab of the Date Book.";
   }
   return text + "  You may talk to someone on any page of the Date Book.";
 }
