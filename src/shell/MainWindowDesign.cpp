@@ -314,9 +314,10 @@ void MainWindowDesign::LayOutForScreen(int width, int height) {
   for (QPushButton* button : {Startgame, Intro1, Continue1}) {
     button->resize(std::min(button->width(), f(0.2) - 8), button->height());
   }
-  // "Continue" stands above the two, between them: the first choice of a returning player.
+  // "Continue" stands centred below the two, where even a 480-line screen has room (above
+  // them the title words come down that far).
   Continue1->move((Startgame->x() + Intro1->x() + Intro1->width() - Continue1->width()) / 2,
-                  Startgame->y() - Continue1->height() - 12);
+                  Startgame->y() + Startgame->height() + 12);
   SetPointSize(phlabel, f(0.08));
   // The title words stop where the slide ends: at the first step past the scene frame
   // (0.85 H) that still leaves them room, so they never end half behind the picture.

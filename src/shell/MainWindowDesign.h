@@ -74,7 +74,7 @@ class MainWindowDesign {
   QAction* HighScore1 = nullptr;
 
  protected:
-  // The title screen's buttons: "Start Game " and "Introduction", with "Continue" above
+  // The title screen's buttons: "Start Game " and "Introduction", with "Continue" below
   // them when there is a game to continue.
   void ShowTitleButtons(bool shown, bool canContinue);
   // The switches' check marks: as the options start, and as the player has set them.
