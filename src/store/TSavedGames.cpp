@@ -62,7 +62,7 @@ TSavedGames::TSavedGames(Platform& platform, std::filesystem::path gameFolder, Q
           [this](QTreeWidgetItem* item) { Open1->setEnabled(item != nullptr); });
 
   const ScreenSize screen = platform.Screen();
-  resize(std::min(620, screen.width - 20), std::min(400, screen.height - 40));
+  resize(std::min(720, screen.width - 20), std::min(400, screen.height - 40));
 }
 
 std::optional<std::filesystem::path> TSavedGames::Choose(const FileDialogOptions& dialog) {
