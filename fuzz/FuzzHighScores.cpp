@@ -9,7 +9,7 @@ using namespace quenna;
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const auto file = fuzz::ScratchFile("HighScores", data, size);
   HighScoreTable table;
-  if (!ReadHighScoresFile(file, table)) fuzz::Broken("a file that exists could not be read");
+  if (!ReadHighScoresFile(file, table).read) fuzz::Broken("a file that exists could not be read");
   for (int slot = 0; slot < HighScoreTable::kSlots; ++slot) {
     const std::string& name = table.Name(slot);
     if (name.empty() || name.find_first_of(" \t\r\n\v\f") != std::string::npos) {

@@ -26,8 +26,8 @@ std::string Dump(testing::TestGame& test) {
   std::ostringstream out;
   out << state.CurrentLevel << " " << int(state.CurrentTab) << " " << state.TaskTab << " "
       << state.TaskVirtue << " " << state.TaskDone << " " << state.TotalScore << " "
-      << state.GameSaved << " " << cards.CardRoundsDone << " " << cards.CardRoundDone << " "
-      << cards.DealCount << " " << form.Level->text().toStdString() << " "
+      << state.GameSaved << " " << cards.Round.CardRoundsDone << " " << cards.Round.CardRoundDone
+      << " " << cards.Round.DealCount << " " << form.Level->text().toStdString() << " "
       << form.SLabel->text().toStdString() << " " << form.Talk->isEnabled() << "\n";
   for (std::int8_t value : state.LevelTable.Bytes()) out << int(value) << ",";
   out << "\n";

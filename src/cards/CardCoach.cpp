@@ -66,6 +66,24 @@ std::optional<std::string> HintText(const Slots& layout, bool redealEnabled, boo
   return std::nullopt;
 }
 
+std::string CardName(const CardCode& card) {
+  std::string_view colour = "White";
+  if (card[1] == 'R') colour = "Red";
+  if (card[1] == 'B') colour = "Blue";
+  return std::string(colour) + " " + std::to_string(RankOf(card[0]));
+}
+
+std::string RefusalText(const Slots& layout, int selected, int target) {
+  if (selected < 0 || selected >= kTableSlots || target < 0 || target >= kTableSlots) return {};
+  const CardCode& card = layout[static_cast<std::size_t>(selected)];
+  if (IsGap(card) || !CheckSequence(layout, selected, target)) return {};
+  if (card[0] == '1') return "The " + CardName(card) + " goes at the beginning of a row.";
+  const CardCode before{kRankCharacters[static_cast<std::size_t>(RankOf(card[0]) - 2)], card[1]};
+  const std::string where = "The " + CardName(card) + " goes after the " + CardName(before) + ".";
+  if (ColumnOf(target) == 0) return "Only a 1 card may begin a row.  " + where;
+  return where;
+}
+
 const TaskPerson& TaskPersonFor(int cardRoundsDone) {
   if (cardRoundsDone < 1 || cardRoundsDone >= static_cast<int>(kTaskPersons.size())) {
     return kTaskPersons[0];

@@ -35,6 +35,15 @@ bool GetHints(const Slots& layout, int slot);
 // The hint the "Hint" button shows, or nothing when no gap qualifies.
 std::optional<std::string> HintText(const Slots& layout, bool redealEnabled, bool tableNotDealt);
 
+// A card as the hint line names it: its colour and its rank as the face shows it,
+// "Red 7", "White 13".
+std::string CardName(const CardCode& card);
+// Why the card in `selected` may not go into the gap at `target`, said where the hint
+// line stands: where that card goes instead ("The Red 7 goes after the Red 6.", "The Blue 1
+// goes at the beginning of a row."), with a word on the first column when the gap is
+// there. Empty when there is no card in `selected` or the move is legal.
+std::string RefusalText(const Slots& layout, int selected, int target);
+
 inline constexpr std::string_view kRedealHint = "Press the REDEAL button.";
 inline constexpr std::string_view kDealHint = "Press the DEAL button.";
 inline constexpr std::string_view kOneCardHint = "Put a 1 card at the beginning of the row.";

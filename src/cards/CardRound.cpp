@@ -25,20 +25,42 @@ int SlotAt(int x, int y) {
   return row * kTableColumns + column;
 }
 
+int DropSlotAt(int x, int y) {
+  const SlotGeometry& g = kSlotGeometry;
+  const int across = x - g.left + (g.columnStep - g.cardWidth) / 2;
+  if (across < 0 || across >= kTableColumns * g.columnStep) return kNoSlot;
+  const int rowStep = g.rowTops[1] - g.rowTops[0];
+  const int margin = (rowStep - g.cardHeight) / 2;
+  for (int row = 0; row < kTableRows; ++row) {
+    const int top = g.rowTops[static_cast<std::size_t>(row)] - margin;
+    if (y >= top && y < top + rowStep) return row * kTableColumns + across / g.columnStep;
+  }
+  return kNoSlot;
+}
+
+int SlotBeside(int slot, int columns, int rows) {
+  const int column = std::clamp(ColumnOf(slot) + columns, 0, kTableColumns - 1);
+  const int row = std::clamp(RowOf(slot) + rows, 0, kTableRows - 1);
+  return row * kTableColumns + column;
+}
+
 void CardRound::NewLevel() {
   DealCount = kFreshGame;
   CardRoundDone = 0;
+  Skipped = false;
 }
 
 void CardRound::Restore(int roundsDone, int roundDone) {
   CardRoundsDone = roundsDone;
   CardRoundDone = roundDone;
   DealCount = kFreshGame;
+  Skipped = false;
 }
 
 void CardRound::StartFreshGame() {
   TableNotDealt = 1;
   DealCount = 0;
+  Skipped = false;
   // A card lifted in an abandoned game is no longer held.
   Drop();
 }
@@ -54,6 +76,11 @@ bool CardRound::Deal() {
 void CardRound::Drop() {
   SelectedSlot = kNoSlot;
   CardLifted = false;
+}
+
+bool CardRound::Holding(const Slots& layout) const {
+  return CardLifted && SelectedSlot >= 0 && SelectedSlot < kTableSlots &&
+         !IsGap(layout[static_cast<std::size_t>(SelectedSlot)]);
 }
 
 CardPress CardRound::Press(Slots& layout, int slot) {
@@ -86,6 +113,7 @@ void SkipCardGame(CardRound& round, LevelTable& table, int level) {
   table.Set(level - 1, LevelTable::kProgressColumn, 3);
   round.CardRoundsDone += 1;
   round.CardRoundDone = 1;
+  round.Skipped = true;
 }
 
 }  // namespace quenna

@@ -17,14 +17,23 @@ struct SlotGeometry {
   int columnStep;
   std::array<int, kTableRows> rowTops;
   int pressReach;
+  int cardWidth;
+  int cardHeight;
 };
-inline constexpr SlotGeometry kSlotGeometry = {5, 45, {100, 190, 280}, 50};
+inline constexpr SlotGeometry kSlotGeometry = {5, 45, {100, 190, 280}, 50, 40, 60};
 
 // The top-left corner of a slot's card.
 int SlotX(int slot);
 int SlotY(int slot);
 // The slot a press at (x, y) names, or kNoSlot left of the first column or right of the last.
 int SlotAt(int x, int y);
+// The place a dragged card lands in when let go of with its middle at (x, y): each place
+// owns the felt around it half the way to its neighbours, so a card lands where it is
+// seen to lie; kNoSlot beside and between the rows' bands, above and below them.
+int DropSlotAt(int x, int y);
+// The slot `columns` across and `rows` down from `slot`, stopping at the table's edges
+// (the keyboard's cursor).
+int SlotBeside(int slot, int columns, int rows);
 
 // What a press on the table did (CardRound::Press).
 enum class CardPress {
@@ -50,6 +59,7 @@ struct CardRound {
   int TableNotDealt = 99;      // nonzero until the first deal of a fresh game
   int SelectedSlot = kNoSlot;  // the card chosen to move, or the gap pressed first
   bool CardLifted = false;     // the chosen card is shown lifted off the table
+  bool Skipped = false;        // this level's card game was skipped (the card game off)
 
   // The main window's operations.
   // A new level: its card game is played afresh, and it is not done yet.
@@ -59,6 +69,10 @@ struct CardRound {
   // An opened saved game's counters; its card game is dealt afresh.
   void Restore(int roundsDone, int roundDone);
   bool Dealt() const { return TableNotDealt == 0; }
+  // Whether the level's task was earned by a card game played on this table, so that its
+  // redeals and points belong with the task: not when the game was skipped, nor when no
+  // table has been dealt since the level began or the game was opened.
+  bool TaskEarnedAtTable() const { return !FreshGameAsked() && !Skipped; }
 
   // The card window's operations.
   bool FreshGameAsked() const { return DealCount == kFreshGame; }
@@ -69,6 +83,11 @@ struct CardRound {
   bool DealsLeft() const { return DealCount < kMostDeals; }
   // Nothing stays chosen or lifted (a redeal).
   void Drop();
+  // The lifted card goes back to its place and stays chosen, as when another card is
+  // pressed (a drag let go of anywhere but a gap).
+  void PutBack() { CardLifted = false; }
+  // The card chosen and lifted, or nothing.
+  bool Holding(const Slots& layout) const;
   // A press on a slot (kNoSlot for none) of the layout, which a move changes.
   CardPress Press(Slots& layout, int slot);
 };

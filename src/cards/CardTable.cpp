@@ -96,6 +96,20 @@ bool CheckSequence(const Slots& layout, int selected, int target) {
   return source[1] != left[1];
 }
 
+std::vector<int> LegalGaps(const Slots& layout, int selected) {
+  std::vector<int> gaps;
+  if (selected < 0 || selected >= kTableSlots ||
+      IsGap(layout[static_cast<std::size_t>(selected)])) {
+    return gaps;
+  }
+  for (int slot = 0; slot < kTableSlots; ++slot) {
+    if (IsGap(layout[static_cast<std::size_t>(slot)]) && !CheckSequence(layout, selected, slot)) {
+      gaps.push_back(slot);
+    }
+  }
+  return gaps;
+}
+
 int RowCheck(const Slots& layout, int rowStart) {
   const CardCode& first = layout[static_cast<std::size_t>(rowStart)];
   if (first[0] != '1' || kColourCharacters.find(first[1]) == std::string_view::npos) return 0;

@@ -5,6 +5,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quenna {
 
@@ -84,6 +85,10 @@ void DealShuffle(CardTable& table, std::int64_t seedSeconds);
 
 // True when the card in `selected` may NOT go into the gap at `target`.
 bool CheckSequence(const Slots& layout, int selected, int target);
+
+// The gaps that take the card in `selected`, in slot order: the one after the card one
+// rank lower of its colour, or for a One every gap of the first column. None for a gap.
+std::vector<int> LegalGaps(const Slots& layout, int selected);
 
 // The length of the run One, Two, Three... of one colour from the row's first column.
 int RowCheck(const Slots& layout, int rowStart);

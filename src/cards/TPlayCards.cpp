@@ -1,11 +1,18 @@
 #include "cards/TPlayCards.h"
 
+#include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "cards/CardCoach.h"
+#include "cards/CardSettings.h"
+#include "cards/CardTableLayer.h"
+#include "cards/TCardStatistics.h"
 #include "core/GameFiles.h"
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
@@ -16,6 +23,9 @@ namespace {
 
 constexpr int kClientWidth = 633;
 constexpr int kClientHeight = 422;
+// A card taken up with the keyboard hovers above and beside the cursor's place, so the
+// place beneath still shows.
+const QPoint kKeyboardLift(7, -13);
 
 QString Text(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
@@ -24,7 +34,8 @@ QString Text(std::string_view text) {
 QPushButton* MakeButton(const QString& caption, int x, int y, QWidget* parent) {
   auto* button = new QPushButton(caption, parent);
   button->setGeometry(x, y, 75, 25);
-  button->setAutoDefault(false);
+  // Enter presses the button that has the focus.
+  button->setAutoDefault(true);
   return button;
 }
 
@@ -54,11 +65,20 @@ TPlayCards::TPlayCards(GameContext& context, MainForm& main, QWidget* parent)
   Easy1 = Difficulty1->addAction("Easy");
   Medium1 = Difficulty1->addAction("Medium");
   Difficult1 = Difficulty1->addAction("Difficult");
-  for (QAction* skill : {Easy1, Medium1, Difficult1}) skill->setCheckable(true);
-  Easy1->setChecked(true);
+  // One skill at a time, shown with round marks.
+  auto* skills = new QActionGroup(this);
+  for (QAction* skill : {Easy1, Medium1, Difficult1}) {
+    skill->setCheckable(true);
+    skills->addAction(skill);
+  }
   OnTriggered(Easy1, &TPlayCards::Easy1Click);
   OnTriggered(Medium1, &TPlayCards::Medium1Click);
   OnTriggered(Difficult1, &TPlayCards::Difficult1Click);
+  Difficulty1->addSeparator();
+  Statistics1 = Difficulty1->addAction("Statistics...");
+  OnTriggered(Statistics1, &TPlayCards::Statistics1Click);
+  // The skill last chosen, in this run or an earlier one.
+  SkillItems()[static_cast<std::size_t>(ReadCardSkill(context_.platform) - 1)]->setChecked(true);
 
   // The client area sits under the menu bar; every control is placed in its pixels.
   auto* client = new QWidget(this);
@@ -78,6 +98,12 @@ TPlayCards::TPlayCards(GameContext& context, MainForm& main, QWidget* parent)
   connect(Image1, &PictureBox::MouseDown, this, [this](Qt::MouseButton, int x, int y) {
     Guarded([this, x, y] { Image1MouseDown(x, y); });
   });
+  // The card in hand follows the pointer also between presses; the table takes the
+  // keyboard's focus for its cursor.
+  Image1->setMouseTracking(true);
+  Image1->setFocusPolicy(Qt::StrongFocus);
+  Image1->installEventFilter(this);
+  layer_ = new CardTableLayer(Image1);
 
   OrnPic = new PictureBox(client);
   OrnPic->setGeometry(0, 0, kClientWidth, 0);
@@ -92,6 +118,11 @@ TPlayCards::TPlayCards(GameContext& context, MainForm& main, QWidget* parent)
   OnClick(HintBtn, &TPlayCards::HintBtnClick);
   OnClick(DealCards, &TPlayCards::DealCardsClick);
   OnClick(Redeal, &TPlayCards::RedealClick);
+  DealCards->setDefault(true);
+  // The arrow keys move the table's cursor from wherever the focus is.
+  for (QPushButton* button : {MoreInfo, HintBtn, DealCards, Redeal}) {
+    button->installEventFilter(this);
+  }
 
   Hint = new QLabel(client);
   QFont hintFont("MS Sans Serif");
@@ -196,15 +227,31 @@ void TPlayCards::DealCardsClick() {
   Shuffle();
   DisplayCards();
   if (!Round.DealsLeft()) DealCards->setEnabled(false);
+  ShowMarks();
   CheckTable();
 }
 
 void TPlayCards::Image1MouseDown(int x, int y) {
+  // The mouse takes over from the keyboard: the cursor hides until the next key.
+  cursorShown_ = false;
+  heldByKeys_ = false;
+  pointer_ = QPoint(x, y);
+  pressAt_ = pointer_;
+  dragging_ = false;
+  const CardPress press = TablePress(SlotAt(x, y));
+  pressed_ = press == CardPress::kLifted;
+  if (pressed_) {
+    grabOffset_ = pointer_ - QPoint(SlotX(Round.SelectedSlot), SlotY(Round.SelectedSlot));
+  }
+  ShowMarks();
+}
+
+CardPress TPlayCards::TablePress(int slot) {
   HideHint();
   Slots& layout = Cards.CardLayout;
-  const int slot = SlotAt(x, y);
+  const bool wasHolding = Round.Holding(layout);
   const CardPress press = Round.Press(layout, slot);
-  if (press == CardPress::kIgnored) return;
+  if (press == CardPress::kIgnored) return press;
   DealCards->setEnabled(false);
   const CardCode& chosen = layout[static_cast<std::size_t>(Round.SelectedSlot)];
   switch (press) {
@@ -214,9 +261,11 @@ void TPlayCards::Image1MouseDown(int x, int y) {
       Image1->setCursor(Qt::ArrowCursor);
       break;
     case CardPress::kRefused:
-      // The lifted card goes back to its place, drawn where it was lifted.
+      // The lifted card goes back to its place, drawn where it was lifted, and the hint
+      // line says where it goes instead. Nothing is counted.
       Image1->setCursor(Qt::ArrowCursor);
       if (!IsGap(chosen)) DrawImage(chosen);
+      if (wasHolding) ShowHint(RefusalText(layout, Round.SelectedSlot, slot));
       break;
     case CardPress::kMoved:
       Image1->setCursor(Qt::ArrowCursor);
@@ -224,6 +273,7 @@ void TPlayCards::Image1MouseDown(int x, int y) {
       DrawImage("GAP");
       GetImage(slot);
       DrawImage(layout[static_cast<std::size_t>(slot)]);
+      ShowMarks();
       context_.platform.ProcessMessages();
       CheckTable();
       break;
@@ -237,6 +287,124 @@ void TPlayCards::Image1MouseDown(int x, int y) {
       Image1->setCursor(DragCursor());
       break;
   }
+  ShowMarks();
+  return press;
+}
+
+void TPlayCards::Image1MouseMove(QPoint at) {
+  pointer_ = at;
+  if (!Round.Holding(Cards.CardLayout)) return;
+  heldByKeys_ = false;
+  if (pressed_ && (at - pressAt_).manhattanLength() >= QApplication::startDragDistance()) {
+    dragging_ = true;
+  }
+  ShowMarks();
+}
+
+void TPlayCards::Image1MouseUp(QPoint at) {
+  pointer_ = at;
+  const bool dropped = dragging_;
+  pressed_ = false;
+  dragging_ = false;
+  // A press let go of where it was made leaves the card lifted, for a press on a gap.
+  if (!dropped || !Round.Holding(Cards.CardLayout)) return;
+  // The card lands where its middle is; only a gap takes it, by the same press as a click.
+  const QPoint middle = at - grabOffset_ + QPoint(kCardWidth / 2, kCardHeight / 2);
+  const int slot = DropSlotAt(middle.x(), middle.y());
+  if (slot != kNoSlot && IsGap(Cards.CardLayout[static_cast<std::size_t>(slot)])) {
+    TablePress(slot);
+    return;
+  }
+  PutBackHeldCard();
+}
+
+void TPlayCards::PutBackHeldCard() {
+  if (!Round.Holding(Cards.CardLayout)) return;
+  Round.PutBack();
+  DrawCard(Round.SelectedSlot);
+  Image1->setCursor(Qt::ArrowCursor);
+  ShowMarks();
+}
+
+bool TPlayCards::TableKey(QObject* from, int key) {
+  if (!Image1->isVisible()) return false;
+  int columns = 0;
+  int rows = 0;
+  switch (key) {
+    case Qt::Key_Left:
+      columns = -1;
+      break;
+    case Qt::Key_Right:
+      columns = 1;
+      break;
+    case Qt::Key_Up:
+      rows = -1;
+      break;
+    case Qt::Key_Down:
+      rows = 1;
+      break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      // On a button these press the button.
+      if (from != Image1) return false;
+      heldByKeys_ = true;
+      if (!cursorShown_) {
+        // The first key shows where the cursor stands before it presses anything.
+        cursorShown_ = true;
+        ShowMarks();
+        return true;
+      }
+      // Should the mouse take over, the card hangs from the pointer by its middle.
+      if (TablePress(cursor_) == CardPress::kLifted) {
+        grabOffset_ = QPoint(kCardWidth / 2, kCardHeight / 2);
+      }
+      return true;
+    case Qt::Key_Escape:
+      // Esc first puts a card in hand back; with none it closes the window.
+      if (!Round.Holding(Cards.CardLayout)) return false;
+      PutBackHeldCard();
+      return true;
+    default:
+      return false;
+  }
+  if (cursorShown_ && focusWidget() == Image1) cursor_ = SlotBeside(cursor_, columns, rows);
+  cursorShown_ = true;
+  heldByKeys_ = true;
+  Image1->setFocus(Qt::OtherFocusReason);
+  ShowMarks();
+  return true;
+}
+
+const std::vector<int>& TPlayCards::HighlightedGaps() const {
+  return layer_->Shown().gaps;
+}
+
+int TPlayCards::CursorSlot() const {
+  return layer_->Shown().cursor;
+}
+
+void TPlayCards::ShowMarks() {
+  CardTableLayer::Marks marks;
+  const Slots& layout = Cards.CardLayout;
+  if (!celebrating_ && Round.Holding(layout)) {
+    const int from = Round.SelectedSlot;
+    marks.emptyPlace = from;
+    marks.gaps = LegalGaps(layout, from);
+    marks.held = layout[static_cast<std::size_t>(from)];
+    marks.heldAt = heldByKeys_ ? QPoint(SlotX(cursor_), SlotY(cursor_)) + kKeyboardLift
+                               : pointer_ - grabOffset_;
+  }
+  if (!celebrating_ && cursorShown_ && focusWidget() == Image1) marks.cursor = cursor_;
+  layer_->SetMarks(std::move(marks));
+}
+
+void TPlayCards::ShowHint(const std::string& text) {
+  if (text.empty()) return;
+  Hint->setText(QString::fromStdString(text));
+  Hint->adjustSize();
+  Hint->show();
+  HintShown = 1;
 }
 
 int TPlayCards::Blocked() {
@@ -250,7 +418,37 @@ void TPlayCards::CheckTable() {
   // table would then be stuck for good.
   const int result = Blocked();
   if (result == kNoMoveLeft) Redeal->setEnabled(true);
-  if (result == kTableWon) ShowOrn(true);
+  if (result == kTableWon) StartCelebration();
+}
+
+void TPlayCards::StartCelebration() {
+  celebrating_ = true;
+  cursorShown_ = false;
+  ShowMarks();
+  // Every press and key in this window ends the lights early; nothing else runs meanwhile.
+  qApp->installEventFilter(this);
+  if (celebration_ == nullptr) {
+    celebration_ = new QVariantAnimation(this);
+    celebration_->setStartValue(0.0);
+    celebration_->setEndValue(1.0);
+    connect(celebration_, &QVariantAnimation::valueChanged, this, [this](const QVariant& value) {
+      if (celebrating_) layer_->SetCelebration(Cards.CardLayout, value.toDouble());
+    });
+    connect(celebration_, &QAbstractAnimation::finished, this,
+            [this] { Guarded([this] { EndCelebration(); }); });
+  }
+  layer_->SetCelebration(Cards.CardLayout, 0);
+  celebration_->setDuration(std::max(0, CelebrationMilliseconds));
+  celebration_->start();
+}
+
+void TPlayCards::EndCelebration() {
+  if (!celebrating_) return;
+  celebrating_ = false;
+  qApp->removeEventFilter(this);
+  celebration_->stop();
+  layer_->SetCelebration(Cards.CardLayout, -1);
+  ShowOrn(true);
 }
 
 void TPlayCards::RedealClick() {
@@ -262,6 +460,7 @@ void TPlayCards::RedealClick() {
   quenna::Redeal(Cards, context_.platform.NowSeconds());
   DisplayCards();
   Redeal->setEnabled(false);
+  ShowMarks();
   CheckTable();
 }
 
@@ -275,8 +474,21 @@ void TPlayCards::Difficult1Click() {
   SetSkill(Difficult1);
 }
 
+std::array<QAction*, 3> TPlayCards::SkillItems() const {
+  return {Easy1, Medium1, Difficult1};
+}
+
 void TPlayCards::SetSkill(QAction* chosen) {
-  for (QAction* skill : {Easy1, Medium1, Difficult1}) skill->setChecked(skill == chosen);
+  const auto items = SkillItems();
+  for (std::size_t at = 0; at < items.size(); ++at) {
+    items[at]->setChecked(items[at] == chosen);
+    if (items[at] == chosen) WriteCardSkill(context_.platform, static_cast<int>(at) + 1);
+  }
+}
+
+void TPlayCards::Statistics1Click() {
+  TCardStatistics statistics(context_.platform, this);
+  context_.platform.ShowModal(statistics);
 }
 
 // Points, hints, the hero's speeches and the task.
@@ -296,15 +508,20 @@ void TPlayCards::WinCredit() {
   const auto credit = quenna::WinCredit(points);
   main_.UpdateLevels(credit[0].column, credit[0].amount, credit[1].column, credit[1].amount,
                      credit[2].column, credit[2].amount, credit[3].column, credit[3].amount);
+  RecordWin();
+}
+
+void TPlayCards::RecordWin() {
+  // The win counts for the skill the table was dealt on, whatever the menu shows now.
+  const int skill = SkillOfStride(Cards.ShuffleStride);
+  SkillRecord record = ReadSkillRecord(context_.platform, skill);
+  quenna::RecordWin(record, RedealCount, ShownPoints(Cards.ShuffleStride, RedealCount));
+  WriteSkillRecord(context_.platform, skill, record);
 }
 
 void TPlayCards::HintBtnClick() {
   const auto hint = HintText(Cards.CardLayout, Redeal->isEnabled(), !Round.Dealt());
-  if (!hint) return;
-  Hint->setText(QString::fromStdString(*hint));
-  Hint->adjustSize();
-  Hint->show();
-  HintShown = 1;
+  if (hint) ShowHint(*hint);
 }
 
 void TPlayCards::MoreInfoClick() {
@@ -323,6 +540,7 @@ void TPlayCards::ShowSpeechView() {
   OrnPic->setGeometry(0, 0, kClientWidth, OrnPic->Picture().height());
   Image1->hide();
   OrnPic->show();
+  Continue->setDefault(true);
 }
 
 void TPlayCards::ShowTableView() {
@@ -334,6 +552,19 @@ void TPlayCards::ShowTableView() {
   DealCards->show();
   HintBtn->show();
   Redeal->show();
+  DealCards->setDefault(true);
+  ShowMarks();
+}
+
+void TPlayCards::FocusDefault() {
+  if (Continue->isVisibleTo(this)) {
+    Continue->setFocus(Qt::OtherFocusReason);
+  } else if (DealCards->isEnabled()) {
+    DealCards->setFocus(Qt::OtherFocusReason);
+  } else {
+    Image1->setFocus(Qt::OtherFocusReason);
+  }
+  ShowMarks();
 }
 
 void TPlayCards::ShowOrn(bool congratulate) {
@@ -343,6 +574,7 @@ void TPlayCards::ShowOrn(bool congratulate) {
   OrnTalks->show();
   Continue->show();
   OrnTalks->setText(Text(congratulate ? kCongratulation : kHelpOpening));
+  Continue->setFocus(Qt::OtherFocusReason);
 }
 
 void TPlayCards::OrnSpeak() {
@@ -352,6 +584,7 @@ void TPlayCards::OrnSpeak() {
   } else if (HelpStep == 4) {
     ShowTableView();
     HelpStep = 0;
+    FocusDefault();
   }
 }
 
@@ -386,7 +619,14 @@ void TPlayCards::FormActivate() {
   SpeechKind = 1;
   Hint->hide();
   HintShown = 0;
+  pressed_ = false;
+  dragging_ = false;
   if (Round.CardRoundDone != 0) {
+    // Without a card game played for this task (the card game off, or a game just
+    // opened) the bottom line has no figures of its own to show.
+    if (!Round.TaskEarnedAtTable()) {
+      for (QLabel* label : {Label1, RLabel, Label2, Points}) label->hide();
+    }
     GameState& state = main_.State();
     if (state.TaskVirtue == 0) state.TaskVirtue = DrawVirtue(context_.platform.NowSeconds());
     ShowSpeechView();
@@ -396,6 +636,7 @@ void TPlayCards::FormActivate() {
     HelpStep = 0;
     AssignTask();
     Round.CardRoundDone = 1;
+    FocusDefault();
     return;
   }
   if (Round.FreshGameAsked()) {
@@ -408,8 +649,11 @@ void TPlayCards::FormActivate() {
     Cards.Locked.fill(false);
     Image1->setCursor(Qt::ArrowCursor);
   }
+  Label1->show();
+  Label2->show();
   RLabel->hide();
   Points->hide();
+  FocusDefault();
 }
 
 bool TPlayCards::FormCloseQuery() {
@@ -417,7 +661,92 @@ bool TPlayCards::FormCloseQuery() {
   // Closing during the help speech ends the speech and keeps the window open.
   ShowTableView();
   HelpStep = 0;
+  FocusDefault();
   return false;
+}
+
+void TPlayCards::FormClose() {
+  // Closed during the lights of a win: the congratulation waits for the next opening.
+  EndCelebration();
+  pressed_ = false;
+  dragging_ = false;
+}
+
+// The keyboard: D, R, H and C press the buttons of those names when they can be pressed,
+// from wherever the focus is.
+void TPlayCards::keyPressEvent(QKeyEvent* event) {
+  QPushButton* button = nullptr;
+  if ((event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) == 0) {
+    switch (event->key()) {
+      case Qt::Key_D:
+        button = DealCards;
+        break;
+      case Qt::Key_R:
+        button = Redeal;
+        break;
+      case Qt::Key_H:
+        button = HintBtn;
+        break;
+      case Qt::Key_C:
+        button = Continue;
+        break;
+      default:
+        break;
+    }
+  }
+  if (button == nullptr) {
+    GameDialog::keyPressEvent(event);
+    return;
+  }
+  if (button->isVisible() && button->isEnabled()) button->click();
+  event->accept();
+}
+
+bool TPlayCards::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if (celebrating_ && (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick ||
+                       type == QEvent::KeyPress)) {
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget != nullptr && widget->window() == this) {
+      Guarded([this] { EndCelebration(); });
+      return true;
+    }
+  }
+  const bool tableControl = watched == Image1 || watched == MoreInfo || watched == HintBtn ||
+                            watched == DealCards || watched == Redeal;
+  if (type == QEvent::KeyPress && tableControl) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    bool used = false;
+    if (modifiers == Qt::NoModifier) {
+      Guarded([this, watched, key, &used] { used = TableKey(watched, key->key()); });
+    }
+    return used;
+  }
+  if (watched != Image1) return false;
+  switch (type) {
+    case QEvent::MouseMove: {
+      const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+      Guarded([this, at] { Image1MouseMove(at); });
+      return true;
+    }
+    case QEvent::MouseButtonRelease: {
+      const QPoint at = static_cast<QMouseEvent*>(event)->position().toPoint();
+      Guarded([this, at] { Image1MouseUp(at); });
+      return false;
+    }
+    case QEvent::FocusIn: {
+      const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+      if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) cursorShown_ = true;
+      ShowMarks();
+      return false;
+    }
+    case QEvent::FocusOut:
+      ShowMarks();
+      return false;
+    default:
+      return false;
+  }
 }
 
 }  // namespace quenna

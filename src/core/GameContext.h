@@ -9,6 +9,7 @@
 
 namespace quenna {
 
+class Journal;
 class MainForm;
 
 // The services every window of the game is built with. The game object owns them all.
@@ -19,6 +20,8 @@ struct GameContext {
   GameState& state;
   // Where the player may write: saved games and the "HighScores" file.
   std::filesystem::path userFolder;
+  // The learning journal of what the player did (store/Journal.h).
+  Journal& journal;
 };
 
 }  // namespace quenna

@@ -49,6 +49,10 @@ inline constexpr std::array<YearPageFiles, 14> kYearPages = {{
     {1785, "scenes//17851x1.jpg", "data\\grid14.dat", "data\\ornE.dat"},
 }};
 
+// The thirteen virtues explained in a child's words, one line each in the virtues' order,
+// stored as ShiftedText and shown over the virtue chart.
+inline constexpr std::string_view kVirtueWordsFile = "data\\virtues.dat";
+
 // The click grid of the year pages, 14 records of 645 digits (scene/SceneFiles.h). A folder
 // that holds it is taken for the game's data folder.
 inline constexpr std::string_view kGridFile = "2grdata.";

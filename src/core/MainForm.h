@@ -28,6 +28,9 @@ class MainForm {
   virtual void CheckAnswers(std::int8_t questionOffset) = 0;
   virtual void MarkAnswers(std::int8_t question) = 0;
   virtual void FreeAnswers() = 0;
+  // An answer (letter 'A'..'C') was chosen to question q of the conversation, right or
+  // wrong; called before it is judged, so the task stands as it was (the learning journal).
+  virtual void AnswerGiven(int question, char letter) = 0;
   // Credits a correct answer to question q whose virtue digits line is given.
   virtual void CreditAnswer(int question, const std::string& virtueDigits) = 0;
 

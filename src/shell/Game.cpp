@@ -7,8 +7,10 @@
 #include "shell/TForm1.h"
 #include "store/THighScores.h"
 #include "store/TOption1.h"
+#include "store/TProgress.h"
 #include "store/TReminder.h"
 #include "store/TSaveFirst.h"
+#include "store/TSavedGames.h"
 #include "story/TIntro.h"
 #include "talk/TCloseUp.h"
 
@@ -19,7 +21,8 @@ Game::Game(Platform& platform, GamePaths paths)
       paths_(std::move(paths)),
       data_(paths_.dataFolder),
       music_(platform_, data_),
-      context_{platform_, data_, music_, state_, paths_.userFolder} {
+      journal_(paths_.userFolder / Journal::kFileName, [this] { return platform_.NowSeconds(); }),
+      context_{platform_, data_, music_, state_, paths_.userFolder, journal_} {
   // The grid file stays open for the whole run. Without it there is no game to play,
   // so say where the game looked and stop.
   if (!gridFile_.Open(data_.Resolve(kGridFileName))) {
@@ -27,6 +30,10 @@ Game::Game(Platform& platform, GamePaths paths)
                     data_.Root().string() + " (the file \"" + kGridFileName +
                     "\" is missing there). Build the game's data or reinstall the game.");
   }
+
+  // The game writes its own files there as it goes: the autosave and the journal.
+  std::error_code ignored;
+  std::filesystem::create_directories(paths_.userFolder, ignored);
 
   form1_ = std::make_unique<TForm1>(*this, context_);
   RunHandler(platform_, [this] { form1_->FormCreate(); });
@@ -38,6 +45,8 @@ Game::Game(Platform& platform, GamePaths paths)
   saveFirst_ = std::make_unique<TSaveFirst>(context_, *form1_, owner);
   playCards_ = std::make_unique<TPlayCards>(context_, *form1_, owner);
   highScores_ = std::make_unique<THighScores>(context_, *form1_, owner);
+  progress_ = std::make_unique<TProgress>(platform_, paths_.userFolder, owner);
+  savedGames_ = std::make_unique<TSavedGames>(platform_, paths_.userFolder, owner);
 
   quitSignals_ = std::make_unique<QuitSignals>();
   QObject::connect(quitSignals_.get(), &QuitSignals::QuitRequested, form1_.get(),

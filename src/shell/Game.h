@@ -9,6 +9,7 @@
 #include "media/Music.h"
 #include "platform/Platform.h"
 #include "scene/SceneFiles.h"
+#include "store/Journal.h"
 
 namespace quenna {
 
@@ -20,6 +21,8 @@ class TReminder;
 class TSaveFirst;
 class TPlayCards;
 class THighScores;
+class TProgress;
+class TSavedGames;
 class QuitSignals;
 
 struct GamePaths {
@@ -28,8 +31,8 @@ struct GamePaths {
 };
 
 // One game program: the game state, its services and the eight windows, created in the
-// order the game has always created them. Windows reach one another through it, so a
-// test can build a fresh game as often as it likes.
+// order the game has always created them, then "My Progress" and the list of saved games. Windows
+// reach one another through it, so a test can build a fresh game as often as it likes.
 class Game {
  public:
   // Opens the scene grid file and creates the windows. Throws GameError when the data
@@ -47,11 +50,14 @@ class Game {
   TSaveFirst& SaveFirst() { return *saveFirst_; }
   TPlayCards& PlayCards() { return *playCards_; }
   THighScores& HighScores() { return *highScores_; }
+  TProgress& Progress() { return *progress_; }
+  TSavedGames& SavedGames() { return *savedGames_; }
 
   GameState& State() { return state_; }
   const DataFolder& Data() const { return data_; }
   Music& Sounds() { return music_; }
   SceneGridFile& GridFile() { return gridFile_; }
+  Journal& LearningJournal() { return journal_; }
   const GamePaths& Paths() const { return paths_; }
 
  private:
@@ -61,6 +67,7 @@ class Game {
   GameState state_;
   Music music_;
   SceneGridFile gridFile_;
+  Journal journal_;
   GameContext context_;
   // Destroyed in reverse: the other windows go before the main window that parents them.
   std::unique_ptr<TForm1> form1_;
@@ -71,6 +78,8 @@ class Game {
   std::unique_ptr<TSaveFirst> saveFirst_;
   std::unique_ptr<TPlayCards> playCards_;
   std::unique_ptr<THighScores> highScores_;
+  std::unique_ptr<TProgress> progress_;
+  std::unique_ptr<TSavedGames> savedGames_;
   // SIGTERM, SIGINT and SIGHUP end the session through the main window.
   std::unique_ptr<QuitSignals> quitSignals_;
 };

@@ -34,6 +34,16 @@ QLabel* MakeLabel(const QString& caption, QWidget* parent, const QFont& font, co
 
 }  // namespace
 
+void MainWindowDesign::ShowInPanel(const std::string& text) {
+  Scores->setText(QString::fromStdString(text));
+  Narrator->show();
+  Scores->show();
+}
+
+int MainWindowDesign::ChartSeenHeight() const {
+  return (ControlPanel->isVisible() ? ControlPanel->y() : RightPanel->height()) - Virtues->y();
+}
+
 void MainWindowDesign::SetUpDesign(QMainWindow& window) {
   auto* client = new QWidget(&window);
   window.setCentralWidget(client);
@@ -115,6 +125,7 @@ void MainWindowDesign::SetUpRightPanel(QWidget* client) {
   Virtues->move(6, 6);
   Virtues->SetAutoSize(true);
   Virtues->setCursor(Qt::PointingHandCursor);
+  VirtueWords = new VirtueWordsPanel(Virtues);
 
   Narrate1 = MakeLabel("", RightPanel, TimesFont(24), Qt::white);
   Narrate1->setWordWrap(true);
@@ -178,6 +189,26 @@ void MainWindowDesign::SetUpTitleButtons(QWidget* client) {
   Startgame->hide();
   Intro1 = MakeButton("Introduction", client, TimesFont(17), 120, 33);
   Intro1->hide();
+  Continue1 = MakeButton("Continue", client, TimesFont(17, true), 120, 33);
+  Continue1->hide();
+}
+
+void MainWindowDesign::ShowTitleButtons(bool shown, bool canContinue) {
+  Startgame->setVisible(shown);
+  Intro1->setVisible(shown);
+  Continue1->setVisible(shown && canContinue);
+}
+
+void MainWindowDesign::ShowOptions(const PlayerOptions& options) {
+  CardsOn->setChecked(options.cardGame);
+  CardsOff->setChecked(!options.cardGame);
+  MusicON->setChecked(options.music);
+  MusicOFF->setChecked(!options.music);
+  TipsOn->setChecked(options.tips);
+}
+
+PlayerOptions MainWindowDesign::CheckedOptions() const {
+  return {CardsOn->isChecked(), MusicON->isChecked(), TipsOn->isChecked()};
 }
 
 void MainWindowDesign::SetUpAbout(QWidget* client) {
@@ -225,7 +256,10 @@ void MainWindowDesign::SetUpMenu(QMenuBar& bar, const QFont& font) {
   MusicON = checkable(options->addAction("Music is ON"), true);
   spacer();
 
-  Score1 = bar.addAction("&Scores");
+  // The level list as ever, and beside it what the learning journal tells.
+  QMenu* scores = bar.addMenu("&Scores");
+  Score1 = scores->addAction("&Level Scores...");
+  Progress1 = scores->addAction("My &Progress...");
   spacer();
 
   QMenu* help = bar.addMenu("&Help");
@@ -241,6 +275,8 @@ void MainWindowDesign::SetUpMenu(QMenuBar& bar, const QFont& font) {
 
   QMenu* tips = bar.addMenu("&Tips");
   TipsOn = checkable(tips->addAction("Tips On"), true);
+  CurrentTask1 = tips->addAction("Current Task");
+  CurrentTask1->setEnabled(false);
   spacer();
 
   HighScore1 = bar.addAction("High Scores");
@@ -275,9 +311,13 @@ void MainWindowDesign::LayOutForScreen(int width, int height) {
   Startgame->move(f(0.9), f(0.7));
   Intro1->move(f(1.1), f(0.7));
   // The two title buttons stand 0.2 H apart; on small screens they narrow to keep a gap.
-  for (QPushButton* button : {Startgame, Intro1}) {
+  for (QPushButton* button : {Startgame, Intro1, Continue1}) {
     button->resize(std::min(button->width(), f(0.2) - 8), button->height());
   }
+  // "Continue" stands centred below the two, where even a 480-line screen has room (above
+  // them the title words come down that far).
+  Continue1->move((Startgame->x() + Intro1->x() + Intro1->width() - Continue1->width()) / 2,
+                  Startgame->y() + Startgame->height() + 12);
   SetPointSize(phlabel, f(0.08));
   // The title words stop where the slide ends: at the first step past the scene frame
   // (0.85 H) that still leaves them room, so they never end half behind the picture.

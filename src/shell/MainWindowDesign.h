@@ -9,8 +9,12 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <string>
+
 #include "core/ClickableLabel.h"
 #include "media/PictureBox.h"
+#include "shell/PlayerOptions.h"
+#include "talk/VirtueWordsPanel.h"
 
 namespace quenna {
 
@@ -29,6 +33,7 @@ class MainWindowDesign {
   QFrame* RightPanel = nullptr;
   PictureBox* Narrator = nullptr;
   PictureBox* Virtues = nullptr;
+  VirtueWordsPanel* VirtueWords = nullptr;  // a virtue's words, over the chart
   QLabel* Narrate1 = nullptr;
   ClickableLabel* text1 = nullptr;
   QLabel* Scores = nullptr;
@@ -44,6 +49,7 @@ class MainWindowDesign {
   QLabel* SLabel = nullptr;
   QPushButton* Startgame = nullptr;
   QPushButton* Intro1 = nullptr;
+  QPushButton* Continue1 = nullptr;  // "Continue": the game the program kept by itself
   QFrame* About = nullptr;
   PictureBox* Image1 = nullptr;
 
@@ -58,14 +64,27 @@ class MainWindowDesign {
   QAction* MusicOFF = nullptr;
   QAction* MusicON = nullptr;
   QAction* Score1 = nullptr;
+  QAction* Progress1 = nullptr;
   QAction* Contents1 = nullptr;
   QAction* SearchforHelpOn1 = nullptr;
   QAction* HowtoUseHelp1 = nullptr;
   QAction* About1 = nullptr;
   QAction* TipsOn = nullptr;
+  QAction* CurrentTask1 = nullptr;
   QAction* HighScore1 = nullptr;
 
  protected:
+  // The title screen's buttons: "Start Game " and "Introduction", with "Continue" below
+  // them when there is a game to continue.
+  void ShowTitleButtons(bool shown, bool canContinue);
+  // The switches' check marks: as the options start, and as the player has set them.
+  void ShowOptions(const PlayerOptions& options);
+  PlayerOptions CheckedOptions() const;
+  // A text in the tip label, with the portrait beside it.
+  void ShowInPanel(const std::string& text);
+  // How much of the virtue chart can be seen: down to the control panel when it shows.
+  int ChartSeenHeight() const;
+
   // Builds every control and the menu in the window, in their state at creation.
   void SetUpDesign(QMainWindow& window);
   // The start-up layout for a screen of this size: fixed fractions of the height, with

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "cards/CardCoach.h"
 #include "core/ScreenFraction.h"
 #include "core/WorldTables.h"
+#include "talk/Roster.h"
 
 namespace quenna {
 
@@ -53,6 +55,40 @@ NewGameStart NewGameStartFor(const LevelTable& table, bool cardsDealt) {
   if (progress == 0 && cardsDealt) progress = 1;
   if (progress == 0) return NewGameStart::kAtOnce;
   return progress > 1 ? NewGameStart::kAfterAsking : NewGameStart::kResetOnly;
+}
+
+std::string TaskInSight(int taskTab, int taskVirtue) {
+  if (taskTab == 0) {
+    return "You have no task yet.  Click on the Date Book cover, and Orn Hollin will give you "
+           "one.";
+  }
+  // The person of the task's page; any other page lets the player choose.
+  const auto person = std::find_if(kTaskPersons.begin(), kTaskPersons.end(),
+                                   [taskTab](const TaskPerson& row) { return row.tab == taskTab; });
+  const TaskPerson& task = person != kTaskPersons.end() ? *person : kTaskPersons[0];
+  std::string text = "There is now a task you must complete.  Please talk to " +
+                     std::string(task.text) + "  You are seeking the virtue of " +
+                     std::string(VirtueName(SoughtVirtue(taskVirtue)));
+  if (taskTab > kCoverTab && taskTab <= kYearTabs) {
+    const std::string_view year = kDateTabs[static_cast<std::size_t>(taskTab)].tabCaption;
+    return text + "  Click on the " + std::string(year) + " tab of the Date Book.";
+  }
+  return text + "  You may talk to someone on any page of the Date Book.";
+}
+
+AnswerRecord AnswerRecordFor(const GameState& state, int speaker, const DialogueText& dialogue,
+                             const std::string& dialogueFile, int question, char letter) {
+  std::string_view person;
+  for (const RosterRow& row : kRoster) {
+    if (row.speaker == speaker) person = row.character;
+  }
+  const Interlocutor who{state.CurrentTab, speaker, person, dialogueFile};
+  const QuestionLines lines{
+      dialogue.Question(question),
+      {dialogue.Answer(question, 0), dialogue.Answer(question, 1), dialogue.Answer(question, 2)},
+      dialogue.Key(question),
+      dialogue.Line(dialogue::DigitLine(question))};
+  return DescribeAnswer(state.CurrentLevel, who, question, lines, letter, state.TaskVirtue);
 }
 
 }  // namespace quenna

@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include "core/GameState.h"
 #include "core/LevelTable.h"
+#include "store/Journal.h"
+#include "talk/Dialogue.h"
 
 namespace quenna {
 
@@ -26,5 +29,15 @@ int TitleSlideStep(int screenHeight);
 // game; otherwise it only resets the first level.
 enum class NewGameStart { kAtOnce, kAfterAsking, kResetOnly };
 NewGameStart NewGameStartFor(const LevelTable& table, bool cardsDealt);
+
+// The task in words, for the right-hand panel and "Current Task": what the hero said when
+// he gave it, and the page where the person is met. Before any task, how to get one.
+std::string TaskInSight(int taskTab, int taskVirtue);
+
+// The journal's record of an answer chosen in a conversation, taken before it is credited:
+// who was asked (the speaker on the page on screen), the question and its answers from
+// the conversation's dialogue, and the task's virtue as it stood.
+AnswerRecord AnswerRecordFor(const GameState& state, int speaker, const DialogueText& dialogue,
+                             const std::string& dialogueFile, int question, char letter);
 
 }  // namespace quenna

@@ -20,14 +20,20 @@
 namespace quenna {
 
 TForm1::TForm1(Game& game, GameContext& context)
-    : game_(game), context_(context), state_(context.state) {
+    : game_(game),
+      context_(context),
+      state_(context.state),
+      autosave_(context.userFolder, context.journal),
+      dialogs_(context.platform, context.userFolder) {
   setWindowTitle(kGameTitle);
   setWindowIcon(QIcon(QPixmap::fromImage(GameIcon(64))));
   setFont(TimesFont(13));
-  OpenDialog.initialDirectory = context.userFolder;
-  SaveDialog.initialDirectory = context.userFolder;
   SetUpDesign(*this);
   ConnectControls();
+  const PlayerOptions options = ReadPlayerOptions(context.platform);
+  ShowOptions(options);
+  state_.CardsDisabled = options.cardGame ? 0 : 1;
+  context.music.SetMusicOn(options.music);
 }
 
 TForm1::~TForm1() = default;
@@ -45,7 +51,9 @@ void TForm1::ConnectControls() {
   connect(Image2, &PictureBox::MouseDown, this, [this](Qt::MouseButton button, int x, int y) {
     Guarded([=, this] { Image2MouseDown(button, x, y); });
   });
-  onClick(Virtues, &PictureBox::Clicked, &TForm1::VButtonClick);
+  connect(Virtues, &PictureBox::MouseDown, this, [this](Qt::MouseButton, int x, int y) {
+    Guarded([=, this] { VirtuesMouseDown(x, y); });
+  });
   onClick(text1, &ClickableLabel::Clicked, &TForm1::text1Click);
   onClick(Image1, &PictureBox::Clicked, &TForm1::Image1Click);
   onClick(Look, &QPushButton::clicked, &TForm1::LookClick);
@@ -54,6 +62,7 @@ void TForm1::ConnectControls() {
   onClick(VButton, &QPushButton::clicked, &TForm1::VButtonClick);
   onClick(Startgame, &QPushButton::clicked, &TForm1::StartgameClick);
   onClick(Intro1, &QPushButton::clicked, &TForm1::Intro1Click);
+  onClick(Continue1, &QPushButton::clicked, &TForm1::Continue1Click);
 
   const std::pair<QAction*, void (TForm1::*)()> menu[] = {
       {Introduction1, &TForm1::Introduction1Click},
@@ -66,9 +75,11 @@ void TForm1::ConnectControls() {
       {MusicOFF, &TForm1::MusicOFFClick},
       {MusicON, &TForm1::MusicONClick},
       {Score1, &TForm1::Score1Click},
+      {Progress1, &TForm1::Progress1Click},
       {Contents1, &TForm1::Contents1Click},
       {About1, &TForm1::About1Click},
       {TipsOn, &TForm1::TipsOnClick},
+      {CurrentTask1, &TForm1::CurrentTaskClick},
       {HighScore1, &TForm1::HighScore1Click}};
   // Plain copies, not structured bindings: older compilers cannot capture those.
   for (const auto& item : menu) {
@@ -79,6 +90,8 @@ void TForm1::ConnectControls() {
       // checkable item is undone before the handler runs.
       if (action->isCheckable()) action->setChecked(!action->isChecked());
       Guarded([this, handler] { (this->*handler)(); });
+      // The switches start next time as the player leaves them.
+      if (action->isCheckable()) WritePlayerOptions(context_.platform, CheckedOptions());
     });
   }
 }
@@ -111,13 +124,11 @@ void TForm1::FormActivate() {
     context_.platform.Pause(80);
     context_.platform.ProcessMessages();
   }
-  Startgame->show();
-  Intro1->show();
+  ShowTitleButtons(true, autosave_.Exists());
 }
 
 void TForm1::Initialize(bool keepTab) {
-  Startgame->hide();
-  Intro1->hide();
+  ShowTitleButtons(false, false);
   RightPanel->show();
   Dates->show();
   if (ScreenHeight < 700) {
@@ -136,6 +147,7 @@ void TForm1::Initialize(bool keepTab) {
   state_.GameStarted = true;
   context_.platform.ProcessMessages();
   SaveAs1->setEnabled(true);
+  CurrentTask1->setEnabled(true);
 }
 
 void TForm1::Tips(int mode) {
@@ -163,6 +175,7 @@ void TForm1::ClearRight(int mode) {
   text1->hide();
   Read1->setEnabled(true);
   NarrationLoaded = 0;
+  VirtueWords->hide();
   if (mode != 0) Virtues->hide();
   if (mode != 2) {
     Narrator->hide();
@@ -206,6 +219,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
   context_.platform.ProcessMessages();
   if (context_.music.KeepMusic() == 0) StopMusic();
+  autosave_.Keep(state_, game_.PlayCards().Round);
 }
 
 void TForm1::ShowModalWindow(QWidget& window) {
@@ -218,6 +232,13 @@ void TForm1::ShowModalWindow(QWidget& window) {
 void TForm1::SelectTab(int tab) {
   const QSignalBlocker quiet(Dates);
   Dates->setCurrentIndex(tab);
+}
+
+void TForm1::ShowNotice() {
+  const std::string notice = autosave_.Notice();
+  if (notice.empty()) return;
+  // After what the panel shows already, such as the level message.
+  ShowInPanel((Scores->isVisible() ? Scores->text().toStdString() + "\n\n" : "") + notice);
 }
 
 // Pictures, sounds and help.

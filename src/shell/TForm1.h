@@ -11,8 +11,10 @@
 #include "core/GameContext.h"
 #include "core/MainForm.h"
 #include "scene/SceneFiles.h"
+#include "shell/Autosave.h"
 #include "shell/MainWindowDesign.h"
 #include "shell/MainWindowRules.h"
+#include "shell/PlayerOptions.h"
 #include "store/SavedGameFile.h"
 
 namespace quenna {
@@ -60,8 +62,11 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   void Exit1Click();
   // The desktop session is ending, or the program was told to stop (SIGTERM, SIGINT,
   // SIGHUP): every window of the game closes at once, without asking to save, and the
-  // program ends. A file being written has been written whole before this runs.
+  // program ends. A file being written has been written whole before this runs. The
+  // game in progress is kept for Continue as the window closes.
   void SessionEnding();
+  // "Current Task" in the Tips menu: the task in words in the right-hand panel.
+  void CurrentTaskClick();
 
   // Date book navigation and the flow of levels.
   void DatesChange();
@@ -72,12 +77,15 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   void LevelEnd();
   void GameEnd();
   void StartgameClick();
+  // "Continue": the game kept by the autosave, opened as File > Open opens a saved game.
+  void Continue1Click();
   void Intro1Click();
   void Introduction1Click();
   void New1Click();
   void CardsOnClick();
   void CardsOffClick();
   void Score1Click();
+  void Progress1Click();  // "My Progress..."
   void HighScore1Click();
 
   // The scene picture and its texts.
@@ -90,6 +98,9 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   void Narration();
   void text1Click();
   void VButtonClick();
+  // A press on the virtue chart: on a virtue's row its words show over the chart; anywhere
+  // else it does what the Virtues button does.
+  void VirtuesMouseDown(int x, int y);
 
   // Conversations and their scoring.
   void Talks(int cell);
@@ -97,6 +108,7 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   void CheckAnswers(std::int8_t questionOffset) override;
   void MarkAnswers(std::int8_t question) override;
   void FreeAnswers() override;
+  void AnswerGiven(int question, char letter) override;
   void CreditAnswer(int question, const std::string& virtueDigits) override;
   void GetPoints(std::int8_t virtue);
   void ExtraPoints();
@@ -131,10 +143,6 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   int NarrationLoaded = 0;
   int Speaker = 0;
   int TitleDone = 0;
-  // The file dialogs of saved games, in the player's folder. They keep their settings
-  // between uses, and the save dialog offers the name chosen last.
-  FileDialogOptions OpenDialog{"Open Saved Game", kSavedGamesFilter, "SAV", {}, {}, false};
-  FileDialogOptions SaveDialog{"Save Game", kSavedGamesFilter, ".SAV", {}, {}, true};
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -146,10 +154,18 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   void Guarded(const std::function<void()>& handler);
   // Selects a tab of the date book without running DatesChange.
   void SelectTab(int tab);
+  // Puts an opened saved game into the running game (Open and Continue).
+  void OpenGame(const std::filesystem::path& file, const SavedGame& saved);
+  // The card window closed with a task given: it is kept and shown.
+  void TaskGiven();
+  // Tells, once a run, of an autosave or journal record that could not be written.
+  void ShowNotice();
 
   Game& game_;
   GameContext& context_;
   GameState& state_;
+  Autosave autosave_;
+  SavedGameDialogs dialogs_;
   bool sessionEnding_ = false;
 };
 

@@ -9,6 +9,7 @@
 #include "store/ScoreLine.h"
 #include "store/THighScores.h"
 #include "store/TOption1.h"
+#include "store/TProgress.h"
 #include "store/TSaveFirst.h"
 #include "story/TIntro.h"
 #include "talk/AnswerScoring.h"
@@ -66,29 +67,43 @@ void TForm1::CoverClick() {
   TPlayCards& cards = game_.PlayCards();
   if (state_.CardsDisabled == 1) SkipCardGame(cards.Round, state_.LevelTable, state_.CurrentLevel);
   ShowModalWindow(cards);
+  if (state_.TaskTab != 0) TaskGiven();
+}
+
+void TForm1::TaskGiven() {
+  autosave_.Keep(state_, game_.PlayCards().Round);
+  CurrentTaskClick();
+  ShowNotice();
+}
+
+void TForm1::CurrentTaskClick() {
+  ClearRight(1);
+  ShowInPanel(TaskInSight(state_.TaskTab, state_.TaskVirtue));
 }
 
 void TForm1::LevelEnd() {
   if (state_.TaskDone == 0) return;
+  context_.journal.LevelEnded(state_.CurrentLevel, state_.LevelTable, state_.TotalScore);
   ClearRight(1);
   SelectTab(kCoverTab);
   NewRoom(kCoverTab);
   state_.TaskTab = 0;
   Talk->setEnabled(false);
-  Narrator->show();
   ExtraPoints();
   TextBuffer += kNextLevelInvitation;
   state_.TaskVirtue = 0;
-  Scores->setText(QString::fromStdString(TextBuffer));
-  Scores->show();
+  ShowInPanel(TextBuffer);
   game_.PlayCards().Round.NewLevel();
   NextLevel();
   UpdateScores();
   ChangeCursor(kHandMode);
+  autosave_.Keep(state_, game_.PlayCards().Round);
+  ShowNotice();
   if (state_.CurrentLevel >= LevelTable::kLastLevelPlayed + 1) GameEnd();
 }
 
 void TForm1::GameEnd() {
+  autosave_.Forget();  // the game is over: nothing is left to continue
   Scores->setText("Congratulations on completing the game!");
   Playit(kThemeSound, kSoundAsync);
   context_.platform.ProcessMessages();
@@ -108,15 +123,22 @@ void TForm1::GameEnd() {
 void TForm1::StartgameClick() {
   Initialize(true);
   TitleDone = 1;
+  context_.journal.GameStarted(GameStartKind::kStartGame);
+}
+
+void TForm1::Continue1Click() {
+  Continue1->hide();  // a damaged autosave is set aside: there is nothing left to continue
+  const SavedGame saved = autosave_.Open();
+  Initialize(false);
+  TitleDone = 1;
+  OpenGame(autosave_.File(), saved);
 }
 
 void TForm1::Intro1Click() {
-  Startgame->hide();
-  Intro1->hide();
+  ShowTitleButtons(false, false);
   game_.Intro().SetUpIntro();
   ShowModalWindow(game_.Intro());
-  Startgame->show();
-  Intro1->show();
+  ShowTitleButtons(true, autosave_.Exists());
 }
 
 void TForm1::Introduction1Click() {
@@ -137,6 +159,7 @@ void TForm1::New1Click() {
     TitleDone = 1;
     NewRoom(kCoverTab);
     SelectTab(kCoverTab);
+    context_.journal.GameStarted(GameStartKind::kNewGame);
     return;
   }
   if (start == NewGameStart::kAfterAsking) {
@@ -147,6 +170,7 @@ void TForm1::New1Click() {
     state_.LevelTable.Clear();
     state_.AnsweredFlags.Clear();
   }
+  context_.journal.GameStarted(GameStartKind::kNewGame);
   NewRoom(kCoverTab);
   SelectTab(kCoverTab);
   ResetScore(1);
@@ -168,6 +192,10 @@ void TForm1::CardsOnClick() {
 void TForm1::Score1Click() {
   game_.Option1().ReadData(state_.LevelTable, kLevelListLines);
   ShowModalWindow(game_.Option1());
+}
+
+void TForm1::Progress1Click() {
+  ShowModalWindow(game_.Progress());
 }
 
 void TForm1::HighScore1Click() {

@@ -7,35 +7,48 @@
 #include "store/SavedGameFile.h"
 #include "store/SavedGameState.h"
 #include "store/TReminder.h"
+#include "store/TSavedGames.h"
 
 namespace quenna {
 void TForm1::SaveAs1Click() {
   const SavedGame saved = GatherSavedGame(state_, game_.PlayCards().Round);
-  const auto file = context_.platform.SaveFileName(SaveDialog);
+  const auto file = context_.platform.SaveFileName(dialogs_.SaveDialog);
   if (!file) return;
-  SaveDialog.fileName = file->string();
+  dialogs_.SaveDialog.fileName = file->string();
+  autosave_.RefuseAsSaveName(*file);
 
   // Throws with the file's name and the reason; the game then does not count as saved.
   WriteSavedGame(*file, saved);
   state_.GameSaved = true;
+  dialogs_.Remember(*file);
+  context_.journal.GameSaved(*file);
+  ClearRight(2);
+  ShowInPanel("Game saved");
+  ShowNotice();
 }
 
 void TForm1::Open1Click() {
   if (!state_.GameStarted) {
     Initialize(false);
     TitleDone = 1;
+    context_.journal.GameStarted(GameStartKind::kStartGame);
   }
 
-  OpenDialog.fileName.clear();
-  const auto file = context_.platform.OpenFileName(OpenDialog);
+  dialogs_.OpenDialog.fileName.clear();
+  const auto file = game_.SavedGames().Choose(dialogs_.OpenDialog);
   if (!file) return;
-
   // Checked whole before anything changes: a bad file leaves the game as it was.
-  ApplySavedGame(ReadSavedGame(*file), state_, game_.PlayCards().Round);
+  OpenGame(*file, ReadSavedGame(*file));
+  dialogs_.Remember(*file);
+}
+
+void TForm1::OpenGame(const std::filesystem::path& file, const SavedGame& saved) {
+  ApplySavedGame(saved, state_, game_.PlayCards().Round);
   if (TalkAfterOpen(state_.CurrentTab, state_.TaskTab)) Talk->setEnabled(true);
   UpdateScores();
   Virtues->LoadFromFile(context_.data.Resolve(kVirtueChartPicture));
   VirtueOn();
+  context_.journal.GameOpened(file, state_.CurrentLevel, state_.LevelTable);
 }
 
 bool TForm1::FormCloseQuery() {

@@ -9,6 +9,7 @@
 #include "talk/Roster.h"
 #include "talk/TCloseUp.h"
 #include "talk/VirtueBars.h"
+#include "talk/VirtueChart.h"
 
 namespace quenna {
 namespace {
@@ -54,6 +55,12 @@ void TForm1::FreeAnswers() {
   state_.AnsweredFlags.FreeLevel(state_.CurrentLevel);
 }
 
+void TForm1::AnswerGiven(int question, char letter) {
+  const TCloseUp& closeUp = game_.CloseUp();
+  context_.journal.AnswerGiven(
+      AnswerRecordFor(state_, Speaker, closeUp.Dialogue, closeUp.DialogueFile, question, letter));
+}
+
 void TForm1::CreditAnswer(int question, const std::string& virtueDigits) {
   MarkAnswers(static_cast<std::int8_t>(question));
   state_.TaskVirtue =
@@ -77,6 +84,16 @@ void TForm1::ExtraPoints() {
 void TForm1::SetVirtue() {
   // After an answer has earned the bonus the value carries the mark; name the virtue.
   TextBuffer += VirtueName(SoughtVirtue(state_.TaskVirtue));
+}
+
+void TForm1::VirtuesMouseDown(int, int y) {
+  const int virtue = VirtueRowAt(y);
+  if (virtue == 0) {
+    VButtonClick();  // above and below the rows, as the chart has always answered
+    return;
+  }
+  VirtueWords->Explain(virtue, VirtueWordsOf(context_.data.Resolve(kVirtueWordsFile), virtue),
+                       ChartSeenHeight());
 }
 
 void TForm1::VirtueOn() {

@@ -431,9 +431,7 @@ bool Journal::GameOpened(const std::filesystem::path& savedGame, int currentLeve
   GameOpenRecord r;
   r.savedGame = savedGame.string();
   r.level = currentLevel;
-  for (int row = 0; row < LevelTable::kRows; ++row) {
-    r.table[static_cast<std::size_t>(row)] = PointsOfRow(table, row);
-  }
+  for (int row = 0; row < LevelTable::kRows; ++row) r.table.push_back(PointsOfRow(table, row));
   return Append(std::move(r));
 }
 

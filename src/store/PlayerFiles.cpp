@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <random>
 
 namespace quenna {
 namespace {
@@ -62,6 +63,28 @@ class Descriptor {
   int fd_;
 };
 
+// Creates a new hidden file beside the one to be replaced, under a name no other file has,
+// with an ordinary file's permissions less the process's umask. Returns the descriptor (or
+// -1 with errno set) and the name made. The umask itself is never changed: other threads
+// may be creating files at the same time.
+int CreateTemporaryBeside(const std::filesystem::path& folder, const std::string& name,
+                          std::string& made) {
+  static constexpr char kLetters[] =
+      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+  std::random_device entropy;
+  std::mt19937_64 draw(entropy());
+  std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string suffix(8, 'x');
+    for (char& letter : suffix) letter = kLetters[pick(draw)];
+    made = (folder / ("." + name + "." + suffix)).string();
+    const int fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
 }  // namespace
 
 std::optional<std::string> WriteWholeFile(const std::filesystem::path& name,
@@ -71,10 +94,9 @@ std::optional<std::string> WriteWholeFile(const std::filesystem::path& name,
   if (!target) return SystemReason(linkError);
   const std::filesystem::path& file = *target;
 
-  // The new file gets the old one's permissions, or an ordinary file's.
-  const mode_t mask = ::umask(0);
-  ::umask(mask);
-  mode_t mode = 0666 & ~mask;
+  // The new file gets the old one's permissions, or an ordinary file's (0666 less the
+  // umask, which the system applies when it creates the file).
+  std::optional<mode_t> oldMode;
   struct stat old {};
   if (::stat(file.c_str(), &old) == 0) {
     const std::string notAFile = NotAFileReason(old.st_mode);
@@ -82,23 +104,21 @@ std::optional<std::string> WriteWholeFile(const std::filesystem::path& name,
     // The rename would replace a write-protected file all the same; its owner said no.
     if ((old.st_mode & 0222) == 0) return "it is read-only";
     if (::access(file.c_str(), W_OK) != 0) return SystemReason(errno);
-    mode = old.st_mode & 07777;
+    oldMode = old.st_mode & 07777;
   } else if (errno != ENOENT) {
     return SystemReason(errno);
   }
 
   const std::filesystem::path folder =
       file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-  std::string pattern = (folder / ("." + file.filename().string() + ".XXXXXX")).string();
-  Descriptor out(::mkstemp(pattern.data()));
+  std::string temporary;
+  Descriptor out(CreateTemporaryBeside(folder, file.filename().string(), temporary));
   if (out.get() < 0) return SystemReason(errno);
-  const std::string temporary = pattern;
   auto fail = [&temporary](int error) -> std::optional<std::string> {
     ::unlink(temporary.c_str());
     return SystemReason(error);
   };
-  // mkstemp makes the file private.
-  if (::fchmod(out.get(), mode) != 0) return fail(errno);
+  if (oldMode && ::fchmod(out.get(), *oldMode) != 0) return fail(errno);
 
   std::size_t written = 0;
   while (written < bytes.size()) {
@@ -165,6 +185,51 @@ std::optional<std::string> CopyWholeFile(const std::filesystem::path& file,
   if (content.size > kLimit) return SystemReason(EFBIG);
   return WriteWholeFile(copy, std::string_view(reinterpret_cast<const char*>(content.bytes.data()),
                                                content.bytes.size()));
+}
+
+namespace {
+
+bool UsableHome(const std::optional<std::string>& home) {
+  if (!home || home->empty() || home->front() != '/') return false;
+  std::error_code error;
+  const std::filesystem::path path(*home);
+  return path.relative_path() != "" && std::filesystem::is_directory(path, error);
+}
+
+}  // namespace
+
+GameFolder PrepareGameFolder(const GameFolderSources& sources) {
+  GameFolder chosen;
+  if (sources.dataHome && !sources.dataHome->empty() && sources.dataHome->front() == '/') {
+    chosen.folder = std::filesystem::path(*sources.dataHome) / "quenna2";
+  } else {
+    for (const auto* home : {&sources.home, &sources.accountHome}) {
+      if (!UsableHome(*home)) continue;
+      chosen.folder = std::filesystem::path(**home) / ".local" / "share" / "quenna2";
+      break;
+    }
+  }
+  if (chosen.folder.empty()) {
+    chosen.problem = "there is no home folder to keep it in";
+    return chosen;
+  }
+  std::error_code error;
+  std::filesystem::create_directories(chosen.folder, error);
+  if (error) {
+    chosen.problem = error.message();
+  } else if (!std::filesystem::is_directory(chosen.folder, error)) {
+    chosen.problem = "it is not a folder";
+  } else if (::access(chosen.folder.c_str(), W_OK | X_OK) != 0) {
+    chosen.problem = SystemReason(errno);
+  }
+  return chosen;
+}
+
+std::string GameFolderWarning(const GameFolder& chosen) {
+  const std::string where =
+      chosen.folder.empty() ? "Your game folder" : "Your game folder " + chosen.folder.string();
+  return where + " cannot be used (" + chosen.problem +
+         "). You can play, but games and high scores cannot be saved there.";
 }
 
 }  // namespace quenna

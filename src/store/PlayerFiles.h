@@ -40,4 +40,23 @@ FileContent ReadWholeFile(const std::filesystem::path& file, std::uintmax_t limi
 std::optional<std::string> CopyWholeFile(const std::filesystem::path& file,
                                          const std::filesystem::path& copy);
 
+// The player's game folder (saved games, "HighScores", the journal): $XDG_DATA_HOME/quenna2
+// when that is an absolute path, else <home>/.local/share/quenna2, where the home is $HOME
+// or else the account's home from the user database. A home must be absolute, must not be
+// the root of the file system and must exist: the game creates folders below a home, never
+// a home itself, so that a process without one leaves the file system alone.
+struct GameFolderSources {
+  std::optional<std::string> dataHome;     // $XDG_DATA_HOME
+  std::optional<std::string> home;         // $HOME
+  std::optional<std::string> accountHome;  // the user database's home of this account
+};
+struct GameFolder {
+  std::filesystem::path folder;  // empty when there is no home to put it in
+  std::string problem;           // why it cannot be used; empty when it can
+};
+// Chooses the folder, creates it when missing, and checks that the game may write in it.
+GameFolder PrepareGameFolder(const GameFolderSources& sources);
+// What the player is told at start-up when the folder cannot be used.
+std::string GameFolderWarning(const GameFolder& chosen);
+
 }  // namespace quenna

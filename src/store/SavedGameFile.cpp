@@ -87,28 +87,62 @@ void WriteSavedGame(const std::filesystem::path& file, const SavedGame& game) {
   }
 }
 
-SavedGame ReadSavedGame(const std::filesystem::path& file) {
+SavedGameCheck CheckSavedGame(const std::filesystem::path& file) {
+  using Problem = SavedGameCheck::Problem;
+  SavedGameCheck check;
   const FileContent content = ReadWholeFile(file, kSavedGameBytes);
+  check.size = content.size;
   if (!content.problem.empty()) {
-    throw GameError("The saved game " + Quoted(file) + " could not be opened: " + content.problem +
-                    ". The game in progress is unchanged.");
+    check.problem = Problem::kUnreadable;
+    check.detail = content.problem;
+    return check;
   }
   if (content.bytes.size() != kSavedGameBytes) {
-    throw GameError("The file " + Quoted(file) + " is not a saved game of Quenna 2 (it is " +
-                    std::to_string(content.size) + (content.size == 1 ? " byte" : " bytes") +
-                    " long, and a saved game is " + std::to_string(kSavedGameBytes) +
-                    " bytes long). The game in progress is unchanged.");
+    check.problem = Problem::kWrongSize;
+    return check;
   }
   SavedGameBytes bytes{};
   std::copy(content.bytes.begin(), content.bytes.end(), bytes.begin());
-  SavedGame game = DecodeSavedGame(bytes);
-  const std::string problem = SavedGameProblem(game);
-  if (!problem.empty()) {
-    throw GameError("The file " + Quoted(file) +
-                    " is damaged or is not a saved game of Quenna 2: " + problem +
-                    ". The game in progress is unchanged.");
+  check.game = DecodeSavedGame(bytes);
+  check.detail = SavedGameProblem(check.game);
+  if (!check.detail.empty()) check.problem = Problem::kDamaged;
+  return check;
+}
+
+std::string SavedGameCheck::Reason() const {
+  switch (problem) {
+    case Problem::kNone:
+      return {};
+    case Problem::kUnreadable:
+      return "it could not be read: " + detail;
+    case Problem::kWrongSize:
+      return "it is not a saved game of Quenna 2 (it is " + std::to_string(size) +
+             (size == 1 ? " byte" : " bytes") + " long)";
+    case Problem::kDamaged:
+      return "it is damaged: " + detail;
   }
-  return game;
+  return {};
+}
+
+SavedGame ReadSavedGame(const std::filesystem::path& file) {
+  using Problem = SavedGameCheck::Problem;
+  const SavedGameCheck check = CheckSavedGame(file);
+  switch (check.problem) {
+    case Problem::kNone:
+      return check.game;
+    case Problem::kUnreadable:
+      throw GameError("The saved game " + Quoted(file) + " could not be opened: " + check.detail +
+                      ". The game in progress is unchanged.");
+    case Problem::kWrongSize:
+      throw GameError("The file " + Quoted(file) + " is not a saved game of Quenna 2 (it is " +
+                      std::to_string(check.size) + (check.size == 1 ? " byte" : " bytes") +
+                      " long, and a saved game is " + std::to_string(kSavedGameBytes) +
+                      " bytes long). The game in progress is unchanged.");
+    case Problem::kDamaged:
+      break;
+  }
+  throw GameError("The file " + Quoted(file) + " is damaged or is not a saved game of Quenna 2: " +
+                  check.detail + ". The game in progress is unchanged.");
 }
 
 }  // namespace quenna

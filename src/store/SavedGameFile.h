@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "core/AnswerMarks.h"
 #include "core/LevelTable.h"
@@ -49,6 +50,8 @@ struct SavedGame {
 
 // What the file dialogs offer: saved games end in ".sav".
 inline constexpr const char* kSavedGamesFilter = "Saved games|*.sav";
+// The saved game the game keeps by itself in the game folder, for Continue.
+inline constexpr std::string_view kAutosaveFileName = "autosave.sav";
 
 using SavedGameBytes = std::array<std::uint8_t, kSavedGameBytes>;
 
@@ -62,6 +65,21 @@ SavedGameBytes EncodeSavedGame(const SavedGame& game);
 SavedGame DecodeSavedGame(const SavedGameBytes& bytes);
 // What is wrong with a decoded game, in words for the player; empty when nothing is.
 std::string SavedGameProblem(const SavedGame& game);
+
+// What a file holds as a saved game: the game, or why it is none. The same checks as
+// ReadSavedGame, without throwing, for a list of saved games and for Continue.
+struct SavedGameCheck {
+  enum class Problem { kNone, kUnreadable, kWrongSize, kDamaged };
+  Problem problem = Problem::kNone;
+  std::string detail;       // the system's reason, or the value out of range
+  std::uintmax_t size = 0;  // the file's size when it was read
+  SavedGame game;           // the game, when there is no problem
+
+  bool Sound() const { return problem == Problem::kNone; }
+  // The problem in a few words: "it is damaged: its level is 0 (it can only be 1 to 56)".
+  std::string Reason() const;
+};
+SavedGameCheck CheckSavedGame(const std::filesystem::path& file);
 
 // Writes a saved game whole or not at all. Throws GameError naming the file and the
 // reason when it cannot.

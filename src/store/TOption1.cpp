@@ -12,6 +12,7 @@
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
 #include "core/WorldTables.h"
+#include "store/Journal.h"
 #include "store/ScoreLine.h"
 
 namespace quenna {
@@ -325,6 +326,7 @@ void TOption1::Button1Click() {
     return;
   }
   Warning->hide();
+  context_.journal.LevelReplayed(line + 1);
   main_.ResetScore(line);
   main_.FreeAnswers();
   Close();

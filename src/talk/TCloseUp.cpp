@@ -186,6 +186,7 @@ void TCloseUp::GetAnswer(char letter, int keyLine) {
   Next1->setFocus();
   const int question = keyLine - dialogue::kFirstKeyLine;
   const std::string& key = Dialogue.Line(keyLine);
+  main_.AnswerGiven(question, letter);
   // One answer per conversation: the links now stay blank and take no further answer.
   ConversationStage = conversation::kAnswerGiven;
   if (IsCorrectAnswer(key, letter)) {

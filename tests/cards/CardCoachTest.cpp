@@ -104,6 +104,37 @@ TEST(CardCoach, HintTexts) {
   }
 }
 
+// What the hint line says when a lifted card is let go of over a gap that does not take
+// it: where the card goes, in the colours and ranks the faces show; nothing for a legal
+// move or when no card is chosen.
+TEST(CardCoach, RefusalTexts) {
+  const Slots layout = ParseLayout(
+      "XX 2R 3R 4R 5R XX 6R 7R 8R 9R AR BR CR 1B\n"
+      "6B 2B 3B 4B 5B 1R 7B 8B 9B AB BB CB XX DW\n"
+      "1W 2W 3W 4W 5W 6W 7W 8W 9W AW BW CW DR DB\n");
+  struct Case {
+    const char* card;
+    int selected;
+    int target;
+    std::string text;
+  };
+  const std::vector<Case> cases = {
+      {"7R after 5R", 7, 5, "The Red 7 goes after the Red 6."},
+      {"6B after 5R", 14, 5, "The Blue 6 goes after the Blue 5."},
+      {"AW after CB", 37, 26, "The White 10 goes after the White 9."},
+      {"DB after 5R", 41, 5, "The Blue 13 goes after the Blue 12."},
+      {"DB after CB, legal", 41, 26, ""},
+      {"1B after 5R", 13, 5, "The Blue 1 goes at the beginning of a row."},
+      {"2R at a row's start", 1, 0,
+       "Only a 1 card may begin a row.  The Red 2 goes after the Red 1."},
+      {"6R after 5R, legal", 6, 5, ""},
+      {"1R at a row's start, legal", 19, 0, ""},
+      {"a gap chosen", 26, 5, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(RefusalText(layout, c.selected, c.target), c.text) << c.card;
+}
+
 // The task's person follows the card rounds done; from the seventh round, and at 0,
 // the player chooses.
 TEST(CardCoach, TaskPersonByCardRound) {

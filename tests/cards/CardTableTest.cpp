@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cards/CardRound.h"
 #include "cards/CardTable.h"
 
 namespace quenna {
@@ -163,6 +164,22 @@ TEST(CardTable, LegalMoves) {
   EXPECT_FALSE(GetMoves(second, 13));
   EXPECT_FALSE(GetMoves(second, 25));
   EXPECT_TRUE(GetMoves(second, 24));
+}
+
+// A dragged card lands in the place around its middle: each place owns the felt half the
+// way to its neighbours; above, below and beside the rows it lands nowhere.
+TEST(CardTable, ADroppedCardLandsInThePlaceAroundItsMiddle) {
+  const std::vector<std::pair<int, int>> middles = {
+      {25, 130}, {3, 130}, {2, 130},  {47, 130}, {48, 130},  {632, 130}, {633, 130},
+      {25, 85},  {25, 84}, {25, 174}, {25, 175}, {610, 300}, {25, 354},  {25, 355}};
+  std::string report;
+  for (const auto& [x, y] : middles) {
+    report +=
+        std::to_string(x) + "," + std::to_string(y) + ":" + std::to_string(DropSlotAt(x, y)) + " ";
+  }
+  EXPECT_EQ(report,
+            "25,130:0 3,130:0 2,130:99 47,130:0 48,130:1 632,130:13 633,130:99 25,85:0 25,84:99 "
+            "25,174:0 25,175:14 610,300:41 25,354:28 25,355:99 ");
 }
 
 // A row's finished start counts from its first column in one colour, whichever colour.

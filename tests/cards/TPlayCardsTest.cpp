@@ -1,22 +1,36 @@
 #include <gtest/gtest.h>
 
 #include <QMenu>
+#include <QMessageBox>
 
 #include "cards/CardCoach.h"
+#include "cards/CardTableLayer.h"
+#include "cards/TCardStatistics.h"
 #include "core/WorldTables.h"
+#include "shell/TForm1.h"
+#include "support/CardPlayer.h"
 #include "support/CardWindowSupport.h"
 
 namespace quenna {
 namespace {
 
+using testing::CardGamePlayed;
 using testing::Cards;
+using testing::ClickMove;
+using testing::DragMove;
+using testing::DragSlot;
 using testing::kCardSeed;
+using testing::KeyMove;
 using testing::kNearlyWon;
 using testing::LayTable;
+using testing::MoveCursorTo;
 using testing::OpenCards;
+using testing::PlayDealtGame;
+using testing::PressKey;
 using testing::PressSlot;
 using testing::ScreenDifferences;
 using testing::ScreenDump;
+using testing::SkipCelebration;
 using testing::TestGame;
 using testing::ViewDump;
 using testing::WinTheGame;
@@ -84,7 +98,7 @@ TEST_F(CardTest, ControlsStandWhereTheFormPutsThem) {
   for (QAction* item : cards.Difficulty1->actions()) {
     skills += item->text().toStdString() + (item->isChecked() ? "* " : " ");
   }
-  EXPECT_EQ(skills, "Easy* Medium Difficult ");
+  EXPECT_EQ(skills, "Easy* Medium Difficult  Statistics... ");
 }
 
 // The cover opens the table; before a deal presses do nothing and the hint says to deal;
@@ -503,6 +517,385 @@ TEST_F(CardTest, TaskTextWithTheBonusMark) {
   EXPECT_EQ(test.Form().Scores->text().toStdString(),
             "You may talk to a character on this screen.  Look or read about the scene to help "
             "you answer questions.  You are seeking the virtue of frugality.");
+}
+
+// Dragging cards and pressing card then gap play the same game: the same seeded deal
+// played both ways gives the same tables, redeals, points and level credit.
+TEST(CardWays, DragAndDropPlaysTheSameGameAsClicks) {
+  struct Outcome {
+    CardGamePlayed played;
+    std::string table;
+    std::string screen;
+    std::string points;
+    std::vector<int> row;
+  };
+  auto play = [](testing::MoveWay way) {
+    TestGame test;
+    test.platform.SetNowSeconds(kCardSeed);
+    test.StartGame();
+    Outcome outcome;
+    OpenCards(test, [&](TPlayCards& cards) {
+      cards.Medium1->trigger();
+      cards.DealCards->click();
+      outcome.played = PlayDealtGame(cards, test.platform, 2000, way);
+      outcome.table = DumpLayout(cards.Cards.CardLayout);
+      outcome.screen = ScreenDump(cards);
+      outcome.points = cards.Points->text().toStdString();
+      cards.Close();
+    });
+    const auto& row = test.State().LevelTable.RowAt(0);
+    outcome.row.assign(row.begin(), row.end());
+    return outcome;
+  };
+  const Outcome clicked = play(ClickMove);
+  const Outcome dragged = play(DragMove);
+  ASSERT_TRUE(clicked.played.won) << clicked.played.stuckTable;
+  EXPECT_GT(clicked.played.moves, 20);
+  EXPECT_TRUE(dragged.played.won) << dragged.played.stuckTable;
+  EXPECT_EQ(dragged.played.moves, clicked.played.moves);
+  EXPECT_EQ(dragged.played.redeals, clicked.played.redeals);
+  EXPECT_EQ(dragged.table, clicked.table);
+  EXPECT_EQ(dragged.screen, clicked.screen);
+  EXPECT_EQ(dragged.points, clicked.points);
+  EXPECT_EQ(dragged.row, clicked.row);
+}
+
+// While a card is lifted its place shows bare felt, the card rides under the pointer and
+// exactly the gaps that take it are lit: checked for every card of a seeded deal, and
+// for a One with two row starts free.
+TEST_F(CardTest, TheLitGapsAreExactlyTheOnesThatTakeTheLiftedCard) {
+  OpenCards(test, [&](TPlayCards& cards) {
+    cards.Medium1->trigger();
+    cards.DealCardsClick();
+    auto check = [&cards](const std::string& table) {
+      const Slots& layout = cards.Cards.CardLayout;
+      int lit = 0;
+      for (int slot = 0; slot < kTableSlots; ++slot) {
+        const CardCode card = layout[static_cast<std::size_t>(slot)];
+        if (IsGap(card)) continue;
+        std::vector<int> takers;
+        for (int gap = 0; gap < kTableSlots; ++gap) {
+          if (!IsGap(layout[static_cast<std::size_t>(gap)])) continue;
+          const bool rowStart = ColumnOf(gap) == 0 && card[0] == '1';
+          const CardCode& left =
+              ColumnOf(gap) == 0 ? kGap : layout[static_cast<std::size_t>(gap - 1)];
+          const bool follows = !IsGap(left) && left[1] == card[1] && NextRank(left[0]) == card[0];
+          if (rowStart || follows) takers.push_back(gap);
+        }
+        PressSlot(cards, slot);
+        EXPECT_EQ(cards.HighlightedGaps(), takers) << card << " in " << table;
+        EXPECT_EQ(ScreenDifferences(cards), std::to_string(slot) + ":XX");
+        lit += static_cast<int>(takers.size());
+        PressSlot(cards, slot);  // back to its place
+        EXPECT_TRUE(cards.HighlightedGaps().empty());
+      }
+      return lit;
+    };
+    EXPECT_GT(check("the seeded deal"), 0);
+    LayTable(cards,
+             "XX 2R 3R 4R 5R 6R 7R 8R 9R AR BR CR DR 1B\n"
+             "XX 2B 3B 4B 5B 6B 7B 8B 9B AB BB CB DB 1R\n"
+             "1W 2W 3W 4W 5W 6W 7W 8W 9W AW BW CW DW XX\n");
+    EXPECT_EQ(check("two row starts free"), 6);
+
+    // What the player sees: the lit gap glows, the card in hand is drawn where the
+    // pointer holds it, and nothing shows over the table once it is down.
+    PressSlot(cards, 13);
+    const QImage lifted = cards.Image1->grab().toImage();
+    const QRect gapPlace(SlotX(14), SlotY(14), kCardWidth, kCardHeight);
+    EXPECT_NE(lifted.copy(gapPlace), CardPicture("GAP").convertToFormat(lifted.format()));
+    EXPECT_EQ(cards.findChild<CardTableLayer*>()->Shown().held, "1B");
+    PressSlot(cards, 14);
+    EXPECT_EQ(cards.findChild<CardTableLayer*>()->Shown(), CardTableLayer::Marks{});
+    cards.Close();
+  });
+}
+
+// A lifted card let go of over a gap that does not take it goes back to its place;
+// nothing is counted and the hint line says where it goes. Let go of anywhere else, it
+// goes back without a word; a click then takes the same card again.
+TEST_F(CardTest, AnIllegalDropChangesNothingAndSaysWhy) {
+  OpenCards(test, [&](TPlayCards& cards) {
+    cards.DealCardsClick();
+    const std::string table =
+        "1R 2R 3R 4R XX 6R 7R 8R 9R AR BR CR DR 5B\n"
+        "1B 2B 3B 4B XX 6B 7B 8B 9B AB BB CB DB 5R\n"
+        "1W 2W 3W 4W 5W 6W 7W 8W 9W AW BW CW DW XX\n";
+    LayTable(cards, table);
+    const std::string before = ViewDump(cards);
+    DragSlot(cards, 13, 4);
+    EXPECT_EQ(DumpLayout(cards.Cards.CardLayout), table);
+    EXPECT_EQ(ScreenDifferences(cards), "as laid");
+    EXPECT_FALSE(cards.Round.CardLifted);
+    EXPECT_EQ(ViewDump(cards),
+              "Image1 MoreInfo HintBtn DealCards(off) Redeal(off) Hint[The Blue 5 goes after the "
+              "Blue 4.] RLabel[0] Points[23]");
+    EXPECT_EQ(before, "Image1 MoreInfo HintBtn DealCards Redeal(off) RLabel[0] Points[23]");
+
+    // By clicks the same; a press on a gap with nothing lifted says nothing.
+    PressSlot(cards, 27);
+    PressSlot(cards, 41);
+    EXPECT_EQ(cards.Hint->text().toStdString(), "The Red 5 goes after the Red 4.");
+    EXPECT_TRUE(cards.Hint->isVisible());
+    PressSlot(cards, 41);
+    EXPECT_FALSE(cards.Hint->isVisible());
+
+    // Let go of over the card's own place, over another card, or off the table.
+    for (const QPoint& end : {QPoint(SlotX(13) + 22, SlotY(13) + 28), QPoint(290, 230),
+                              QPoint(600, 420), QPoint(-30, 120)}) {
+      const QPoint start(SlotX(13) + 20, SlotY(13) + 30);
+      QTest::mousePress(cards.Image1, Qt::LeftButton, {}, start);
+      QTest::mouseMove(cards.Image1, start + QPoint(0, 40));
+      QTest::mouseMove(cards.Image1, end);
+      EXPECT_EQ(cards.findChild<CardTableLayer*>()->Shown().heldAt, end - QPoint(20, 30));
+      QTest::mouseRelease(cards.Image1, Qt::LeftButton, {}, end);
+      EXPECT_EQ(DumpLayout(cards.Cards.CardLayout), table);
+      EXPECT_EQ(ScreenDifferences(cards), "as laid");
+      EXPECT_FALSE(cards.Hint->isVisible());
+      EXPECT_TRUE(cards.HighlightedGaps().empty());
+    }
+    EXPECT_EQ(cards.RedealCount, 0);
+    DragSlot(cards, 27, 4);
+    EXPECT_EQ(ScreenDump(cards).substr(0, 14), "1R 2R 3R 4R 5R");
+    cards.Close();
+  });
+}
+
+// A win lights the cards up before the hero congratulates: the lights end by themselves,
+// or at once at a click or a key; closing the window meanwhile keeps the congratulation
+// for the next opening.
+TEST_F(CardTest, TheLightsOfAWinEndByThemselvesOrAtAClickOrAKey) {
+  auto winningMove = [](TPlayCards& cards) {
+    cards.DealCardsClick();
+    LayTable(cards, kNearlyWon);
+    PressSlot(cards, 27);
+    PressSlot(cards, 26);
+  };
+  const std::string congratulation = "OrnPic OrnTalks Continue RLabel[0] Points[23]";
+  OpenCards(test, [&](TPlayCards& cards) {
+    cards.CelebrationMilliseconds = 60;
+    winningMove(cards);
+    EXPECT_TRUE(cards.Celebrating());
+    EXPECT_EQ(ViewDump(cards),
+              "Image1 MoreInfo HintBtn DealCards(off) Redeal(off) RLabel[0] "
+              "Points[23]");
+    EXPECT_EQ(test.State().LevelTable.Value(0, 3), 2);  // the win counts at once
+    EXPECT_TRUE(QTest::qWaitFor([&cards] { return !cards.Celebrating(); }, 5000));
+    EXPECT_EQ(ViewDump(cards), congratulation);
+    EXPECT_EQ(cards.focusWidget(), cards.Continue);
+    cards.Close();
+  });
+  for (auto skip : {+[](TPlayCards& cards) { QTest::mouseClick(cards.Image1, Qt::LeftButton); },
+                    +[](TPlayCards& cards) { QTest::mouseClick(cards.MoreInfo, Qt::LeftButton); },
+                    +[](TPlayCards& cards) { PressKey(cards, Qt::Key_X); }}) {
+    Cards(test).Round.NewLevel();
+    OpenCards(test, [&](TPlayCards& cards) {
+      winningMove(cards);
+      EXPECT_TRUE(cards.Celebrating());
+      skip(cards);
+      EXPECT_FALSE(cards.Celebrating());
+      EXPECT_EQ(ViewDump(cards), congratulation);
+      EXPECT_EQ(cards.HelpStep, 0);
+      cards.Close();
+    });
+  }
+
+  Cards(test).Round.NewLevel();
+  OpenCards(test, [&](TPlayCards& cards) {
+    winningMove(cards);
+    EXPECT_TRUE(cards.Close());
+    EXPECT_FALSE(cards.Celebrating());
+  });
+  OpenCards(test, [&](TPlayCards& cards) {
+    EXPECT_EQ(ViewDump(cards), "OrnPic OrnTalks Continue");
+    EXPECT_EQ(cards.OrnTalks->text().toStdString(),
+              "Congratulations... you have played my little game very well so far.");
+    cards.Close();
+  });
+}
+
+// Each skill keeps its games won, fewest redeals and best points in the settings: a
+// win counts for the skill it was dealt on, a game made again on the same settings
+// (the next run) shows them, and "Reset" starts afresh.
+TEST_F(CardTest, StatisticsCountWinsPerSkillAndLastBetweenRuns) {
+  auto statistics = [this] {
+    std::string shown;
+    test.platform.ExpectModal([&shown](QWidget& window) {
+      auto& dialog = dynamic_cast<TCardStatistics&>(window);
+      for (const auto& row : dialog.Figures) {
+        for (QLabel* figure : row) shown += figure->text().toStdString() + " ";
+        shown += "/ ";
+      }
+      dialog.CloseBtn->click();
+    });
+    Cards(test).Statistics1->trigger();
+    return shown;
+  };
+  EXPECT_EQ(statistics(), "0 - - / 0 - - / 0 - - / ");
+
+  // Two redeals on Easy, then a clean win; one on Medium, where the skill was changed
+  // after the deal.
+  OpenCards(test, [&](TPlayCards& cards) {
+    cards.DealCardsClick();
+    cards.RedealCount = 2;
+    LayTable(cards, kNearlyWon);
+    PressSlot(cards, 27);
+    PressSlot(cards, 26);
+    SkipCelebration(cards);
+    cards.Close();
+  });
+  Cards(test).Round.NewLevel();
+  OpenCards(test, [&](TPlayCards& cards) {
+    WinTheGame(cards);
+    cards.Close();
+  });
+  Cards(test).Round.NewLevel();
+  OpenCards(test, [&](TPlayCards& cards) {
+    cards.Medium1->trigger();
+    cards.DealCardsClick();
+    cards.Difficult1->trigger();
+    cards.RedealCount = 1;
+    LayTable(cards, kNearlyWon);
+    PressSlot(cards, 27);
+    PressSlot(cards, 26);
+    SkipCelebration(cards);
+    cards.Close();
+  });
+  EXPECT_EQ(statistics(), "2 0 23 / 1 1 31 / 0 - - / ");
+  EXPECT_EQ(test.platform.Settings().at("cards/easy/won"), "2");
+  EXPECT_EQ(test.platform.Settings().at("cards/easy/fewestRedeals"), "0");
+  EXPECT_EQ(test.platform.Settings().at("cards/medium/bestPoints"), "31");
+
+  test.Create();
+  EXPECT_EQ(statistics(), "2 0 23 / 1 1 31 / 0 - - / ");
+  // "Reset" asks first: "Keep" keeps the records, "Reset" clears them.
+  auto answer = [this](const char* button) {
+    test.platform.ExpectModal([button](QWidget& window) {
+      auto& box = dynamic_cast<QMessageBox&>(window);
+      EXPECT_EQ(box.text().toStdString(),
+                "Clear the games won, fewest redeals and best points of all three skills?");
+      for (QAbstractButton* choice : box.buttons()) {
+        if (choice->text() == button) choice->click();
+      }
+    });
+  };
+  test.platform.ExpectModal([&answer](QWidget& window) {
+    auto& dialog = dynamic_cast<TCardStatistics&>(window);
+    answer("Keep");
+    dialog.ResetBtn->click();
+    EXPECT_EQ(dialog.Figures[0][0]->text().toStdString(), "2");
+    answer("Reset");
+    dialog.ResetBtn->click();
+    EXPECT_EQ(dialog.Figures[0][0]->text().toStdString(), "0");
+    dialog.Close();
+  });
+  Cards(test).Statistics1->trigger();
+  EXPECT_EQ(test.platform.PendingModalDrivers(), 0u);
+  test.Create();
+  EXPECT_EQ(statistics(), "0 - - / 0 - - / 0 - - / ");
+}
+
+// The Skill menu's choice is there again at the next run; a missing or damaged setting
+// starts on "Easy".
+TEST_F(CardTest, TheSkillIsRememberedBetweenRuns) {
+  auto checked = [this] {
+    std::string items;
+    for (QAction* item : {Cards(test).Easy1, Cards(test).Medium1, Cards(test).Difficult1}) {
+      if (item->isChecked()) items += item->text().toStdString();
+    }
+    return items;
+  };
+  EXPECT_EQ(checked(), "Easy");
+  Cards(test).Difficult1->trigger();
+  EXPECT_EQ(test.platform.Settings().at("options/cardSkill"), "3");
+  test.Create();
+  EXPECT_EQ(checked(), "Difficult");
+  Cards(test).Medium1->trigger();
+  test.Create();
+  EXPECT_EQ(checked(), "Medium");
+  // The remembered skill deals as if chosen in the menu.
+  test.StartGame();
+  OpenCards(test, [](TPlayCards& cards) {
+    cards.DealCardsClick();
+    EXPECT_EQ(cards.Cards.ShuffleStride, kMediumStride);
+    EXPECT_EQ(cards.Points->text().toStdString(), "33");
+    cards.Close();
+  });
+  for (const char* damaged : {"0", "4", "2x", ""}) {
+    test.platform.WriteSetting("options/cardSkill", damaged);
+    test.Create();
+    EXPECT_EQ(checked(), "Easy") << damaged;
+  }
+}
+
+// A card game won from the keyboard alone: Enter on "Deal Cards", the arrows and Enter
+// for every move, R when stuck, a key over the lights and Enter on "Continue". D, R and
+// C press nothing while their buttons cannot be pressed; H gives the hint.
+TEST_F(CardTest, ACardGameWonWithTheKeyboardAlone) {
+  OpenCards(test, [&](TPlayCards& cards) {
+    EXPECT_EQ(cards.focusWidget(), cards.DealCards);
+    EXPECT_TRUE(cards.DealCards->isDefault());
+    PressKey(cards, Qt::Key_Return);
+    EXPECT_EQ(cards.Round.DealCount, 1);
+    EXPECT_EQ(cards.CursorSlot(), kNoSlot);
+
+    PressKey(cards, Qt::Key_Down);  // the first arrow shows the cursor where it stands
+    EXPECT_EQ(cards.CursorSlot(), 0);
+    EXPECT_EQ(cards.focusWidget(), cards.Image1);
+    MoveCursorTo(cards, 41);
+    PressKey(cards, Qt::Key_Right);
+    EXPECT_EQ(cards.CursorSlot(), 41);
+    PressKey(cards, Qt::Key_R);
+    PressKey(cards, Qt::Key_C);
+    EXPECT_EQ(cards.RedealCount, 0);
+    PressKey(cards, Qt::Key_H);
+    EXPECT_TRUE(cards.Hint->isVisible());
+
+    const CardGamePlayed played = PlayDealtGame(cards, test.platform, 2000, KeyMove);
+    EXPECT_TRUE(played.won) << played.stuckTable;
+    EXPECT_EQ(cards.Round.DealCount, 1);
+    PressKey(cards, Qt::Key_D);
+    EXPECT_EQ(cards.Round.DealCount, 1);
+    EXPECT_EQ(cards.OrnTalks->text().toStdString(),
+              "Congratulations... you have played my little game very well so far.");
+    EXPECT_EQ(cards.focusWidget(), cards.Continue);
+    PressKey(cards, Qt::Key_Return);
+    EXPECT_EQ(cards.OrnTalks->text().toStdString().substr(0, 38),
+              "There is now a task you must complete.");
+    PressKey(cards, Qt::Key_Return);
+    EXPECT_FALSE(cards.isVisible());
+  });
+  EXPECT_EQ(test.State().TaskTab, 9);
+  EXPECT_EQ(test.State().LevelTable.Value(0, 3), 2);
+}
+
+// The task given with the card game off shows no redeals or points: neither those of
+// the level before, played at the table, nor captions without figures.
+TEST_F(CardTest, TheTaskWithTheCardGameOffShowsNoOldFigures) {
+  OpenCards(test, [&](TPlayCards& cards) {
+    WinTheGame(cards);
+    cards.Continue->click();
+    EXPECT_EQ(ViewDump(cards), "OrnPic OrnTalks Continue RLabel[0] Points[23]");
+    cards.Continue->click();
+  });
+  Cards(test).Round.NewLevel();
+  Cards(test).Round.ReachLevel(2);
+  test.Form().CardsOffClick();
+  OpenCards(test, [&](TPlayCards& cards) {
+    EXPECT_EQ(ViewDump(cards), "OrnPic OrnTalks Continue");
+    EXPECT_FALSE(cards.Label1->isVisibleTo(&cards));
+    EXPECT_FALSE(cards.Label2->isVisibleTo(&cards));
+    cards.Close();
+  });
+  // The card game on again, the next level's table has its captions back.
+  test.Form().CardsOnClick();
+  Cards(test).Round.NewLevel();
+  OpenCards(test, [&](TPlayCards& cards) {
+    EXPECT_EQ(ViewDump(cards), "Image1 MoreInfo HintBtn DealCards Redeal(off)");
+    EXPECT_TRUE(cards.Label1->isVisibleTo(&cards));
+    EXPECT_TRUE(cards.Label2->isVisibleTo(&cards));
+    cards.Close();
+  });
 }
 
 }  // namespace

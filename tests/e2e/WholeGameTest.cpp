@@ -24,6 +24,7 @@
 #include "shell/TForm1.h"
 #include "store/THighScores.h"
 #include "store/TOption1.h"
+#include "store/TProgress.h"
 #include "story/TIntro.h"
 #include "support/CardPlayer.h"
 #include "support/TalkFixtures.h"
@@ -621,6 +622,19 @@ TEST(WholeGame, FromTheTitleToTheHallOfFameWithSavesAndAReplay) {
   EXPECT_GT(player.notes.plainLevels, 10);
   ASSERT_FALSE(HasFailure());
   const std::string finalGame = Snapshot(game);
+  {
+    SCOPED_TRACE("my progress");
+    TProgress& progress = game.Progress();
+    progress.Load();
+    const ProgressView& view = progress.View();
+    for (int row = 0; row < LevelTable::kRows; ++row) {
+      EXPECT_EQ(view.levels[static_cast<std::size_t>(row)],
+                PointsOfRow(game.State().LevelTable, row))
+          << "level " << row + 1;
+    }
+    EXPECT_EQ(view.total, game.State().LevelTable.PointsTotal());
+    EXPECT_GE(view.answeredRight, kLastLevel);
+  }
 
   {
     SCOPED_TRACE("opened at level 20");

@@ -189,7 +189,19 @@ TEST(DateBook, CoverClickWithTheCardGameOff) {
   EXPECT_EQ(test.State().LevelTable.Value(0, 3), 3);
   EXPECT_EQ(cards.Round.CardRoundsDone, 1);
   EXPECT_EQ(cards.Round.CardRoundDone, 1);
-  EXPECT_FALSE(form.Scores->isVisible());  // the right panel was cleared
+  // The task the card window gave stays in sight in the right panel.
+  EXPECT_TRUE(form.Scores->isVisible());
+  const std::string task = Text(form.Scores);
+  EXPECT_EQ(task.substr(0, 55), "There is now a task you must complete.  Please talk to ");
+  EXPECT_NE(form.windowTitle().toStdString().find("Quenna 2"), std::string::npos);
+  // It stays until a page is turned; "Current Task" in the Tips menu shows it again.
+  form.Dates->setCurrentIndex(4);
+  EXPECT_NE(Text(form.Scores), task);
+  ASSERT_TRUE(form.CurrentTask1->isEnabled());
+  form.CurrentTask1->trigger();
+  EXPECT_TRUE(form.Scores->isVisible());
+  EXPECT_EQ(Text(form.Scores), task);
+  form.Dates->setCurrentIndex(0);
 
   test.platform.ExpectModal([](QWidget&) {});
   form.Image2MouseDown(Qt::LeftButton, 100, 100);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "platform/GameError.h"
+#include "store/PlayerFiles.h"
 #include "store/SavedGameFile.h"
 #include "store/SavedGameState.h"
 
@@ -292,9 +293,9 @@ std::string Refusal(Call call) {
   return "accepted";
 }
 
-// Saving writes through a symlink to the file it names and keeps the file's permissions;
-// a read-only file is refused and stays as it was; a named pipe, a device and a folder are
-// refused by Open and by Save before they are opened.
+// A new save has the permissions the umask allows; saving writes through a symlink to the file it
+// names and keeps the file's permissions; a read-only file is refused and stays as it was; a named
+// pipe, a device and a folder are refused by Open and by Save before they are opened.
 TEST(SavedGameFile, SymlinksReadOnlyFilesAndThingsThatAreNotFiles) {
   using std::filesystem::perms;
   TempFolder folder;
@@ -304,7 +305,14 @@ TEST(SavedGameFile, SymlinksReadOnlyFilesAndThingsThatAreNotFiles) {
   std::filesystem::create_directories(folder / "games");
   const auto real = folder / "games" / "real.sav";
   const auto link = folder / "linked.sav";
+  // A new file gets an ordinary file's permissions less the umask, and no other file is
+  // left beside it.
+  const mode_t mask = ::umask(027);
   WriteSavedGame(real, older);
+  EXPECT_EQ(::umask(mask), 027);
+  EXPECT_EQ(std::filesystem::status(real).permissions(),
+            perms::owner_read | perms::owner_write | perms::group_read);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder / "games"), {}), 1);
   std::filesystem::create_symlink("games/real.sav", link);
   std::filesystem::permissions(real, perms::owner_read | perms::owner_write);
   WriteSavedGame(link, newer);
@@ -356,6 +364,47 @@ TEST(SavedGameFile, SymlinksReadOnlyFilesAndThingsThatAreNotFiles) {
   done = true;
   writer.join();
   EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
+}
+
+// The game folder comes from XDG_DATA_HOME, else HOME, else the account's home; a home that
+// is relative, the root or missing is passed over and never made; a folder that cannot be
+// made is reported with the reason and the warning names it.
+TEST(SavedGameFile, TheGameFolderIsFoundBelowAUsableHomeOrReported) {
+  TempFolder folder;
+  const std::string home = (folder / "home").string();
+  const std::string missing = (folder / "gone").string();
+  std::filesystem::create_directories(home);
+  struct Case {
+    GameFolderSources sources;
+    std::filesystem::path expected;
+  };
+  const Case cases[] = {
+      {{(folder / "data").string(), home, std::nullopt}, folder / "data" / "quenna2"},
+      {{"relative", home, std::nullopt}, folder / "home" / ".local/share/quenna2"},
+      {{std::nullopt, "/", home}, folder / "home" / ".local/share/quenna2"},
+      {{std::nullopt, "home", home}, folder / "home" / ".local/share/quenna2"},
+      {{std::nullopt, missing, "/"}, {}},
+      {{std::nullopt, std::nullopt, std::nullopt}, {}},
+  };
+  for (const Case& test : cases) {
+    const GameFolder chosen = PrepareGameFolder(test.sources);
+    EXPECT_EQ(chosen.folder, test.expected);
+    EXPECT_EQ(chosen.problem.empty(), !test.expected.empty()) << chosen.problem;
+    if (!test.expected.empty()) {
+      EXPECT_TRUE(std::filesystem::is_directory(test.expected));
+    }
+  }
+  EXPECT_FALSE(std::filesystem::exists(missing));
+  EXPECT_EQ(GameFolderWarning(PrepareGameFolder({})),
+            "Your game folder cannot be used (there is no home folder to keep it in). You can "
+            "play, but games and high scores cannot be saved there.");
+
+  std::ofstream(folder / "blocked");
+  const GameFolder blocked = PrepareGameFolder({(folder / "blocked").string(), {}, {}});
+  EXPECT_EQ(GameFolderWarning(blocked),
+            "Your game folder " + (folder / "blocked" / "quenna2").string() +
+                " cannot be used (Not a directory). You can play, but games and high scores "
+                "cannot be saved there.");
 }
 
 }  // namespace

@@ -2,16 +2,19 @@
 
 #include <QTest>
 
+#include <chrono>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "cards/TPlayCards.h"
 #include "shell/TForm1.h"
+#include "store/ProgressReport.h"
 #include "store/SavedGameFile.h"
 #include "store/TOption1.h"
 #include "store/TReminder.h"
 #include "store/TSaveFirst.h"
+#include "store/TSavedGames.h"
 #include "support/TestGame.h"
 
 namespace quenna {
@@ -54,6 +57,13 @@ void PlayAWhile(TestGame& test) {
   state.TaskTab = 2;
   state.TaskVirtue = 106;
   test.Form().UpdateScores();
+}
+
+// File > Open lists the saved games of the game folder first, when it holds any; "Other
+// Folder..." goes on to the file dialog.
+void ChooseOtherFolder(TestGame& test) {
+  test.platform.ExpectModal(
+      [](QWidget& list) { static_cast<TSavedGames&>(list).OtherFolder->click(); });
 }
 
 SavedGame ExpectedSave(TestGame& test) {
@@ -182,6 +192,7 @@ TEST(SavedGameFlow, OpenEnablesTalkWhereTheTaskAllowsIt) {
     WriteSavedGame(file, saved);
     test.Form().Dates->setCurrentIndex(c.page);
     test.Form().Talk->setEnabled(false);
+    ChooseOtherFolder(test);
     test.platform.AnswerFileDialog(file);
     test.Form().Open1->trigger();
     EXPECT_EQ(test.Form().Talk->isEnabled(), c.talk);
@@ -206,6 +217,7 @@ TEST(SavedGameFlow, ARefusedFileLeavesTheGameExactlyAsItWas) {
   std::ofstream(shortFile, std::ios::binary) << "not a game";
 
   for (const auto& chosen : {file, shortFile, test.data.UserFolder() / "missing.sav"}) {
+    ChooseOtherFolder(test);
     test.platform.AnswerFileDialog(chosen);
     test.Form().Open1->trigger();
     EXPECT_EQ(Dump(test), before) << chosen;
@@ -369,6 +381,7 @@ TEST(SavedGameFlow, SaveQuitRestartAndOpenPlaysOn) {
   first.Create();  // the program starts again
   first.Form().show();
   first.Form().FormActivate();
+  ChooseOtherFolder(first);
   first.platform.AnswerFileDialog(file);
   first.Form().Open1->trigger();
   ASSERT_TRUE(first.platform.Errors().empty()) << first.platform.Errors()[0];
@@ -383,6 +396,57 @@ TEST(SavedGameFlow, SaveQuitRestartAndOpenPlaysOn) {
   EXPECT_TRUE(first.Form().Talk->isEnabled());
   EXPECT_EQ(first.State().TaskTab, 2);
   EXPECT_EQ(first.State().TaskVirtue, 106);
+}
+
+// File > Open lists the saved games of the game folder, newest first, each with its level,
+// score and date read from the file; one that is no sound saved game is greyed with the
+// reason and cannot be chosen. The game chosen opens.
+TEST(SavedGameFlow, TheOpenListShowsTheSavedGamesNewestFirst) {
+  TestGame test;
+  test.StartGame();
+  const auto folder = test.data.UserFolder();
+  SavedGame newer;
+  newer.CurrentLevel = 4;
+  newer.LevelTable.Set(0, 3, 3);
+  newer.LevelTable.Set(1, 5, 9);
+  SavedGame older;
+  older.CurrentLevel = 2;
+  WriteSavedGame(folder / "older.sav", older);
+  WriteSavedGame(folder / "Newer.SAV", newer);
+  std::ofstream(folder / "broken.sav", std::ios::binary) << "not a game";
+  std::ofstream(folder / "notes.txt") << "not listed";
+  const auto now = std::filesystem::file_time_type::clock::now();
+  std::filesystem::last_write_time(folder / "older.sav", now - std::chrono::hours(50));
+  std::filesystem::last_write_time(folder / "Newer.SAV", now - std::chrono::hours(2));
+  std::filesystem::last_write_time(folder / "broken.sav", now - std::chrono::hours(1));
+  const QString score = QString::number(newer.LevelTable.PointsTotal());
+
+  test.platform.ExpectModal([&](QWidget& window) {
+    auto& list = static_cast<TSavedGames&>(window);
+    EXPECT_EQ(list.windowTitle(), "Open Saved Game");
+    ASSERT_EQ(list.SavedGames->topLevelItemCount(), 3);
+    QTreeWidgetItem* broken = list.SavedGames->topLevelItem(0);
+    QTreeWidgetItem* newer = list.SavedGames->topLevelItem(1);
+    QTreeWidgetItem* older = list.SavedGames->topLevelItem(2);
+    EXPECT_EQ(broken->text(0).toStdString(),
+              "broken: it is not a saved game of Quenna 2 (it is 10 bytes long)");
+    EXPECT_FALSE(broken->flags() & Qt::ItemIsEnabled);
+    EXPECT_EQ(broken->text(1), "");
+    EXPECT_EQ(newer->text(0), "Newer");
+    EXPECT_EQ(newer->text(1), "4");
+    EXPECT_EQ(newer->text(2), score);
+    EXPECT_EQ(older->text(0), "older");
+    EXPECT_EQ(older->text(1), "2");
+    EXPECT_EQ(older->text(3), DayAndTimeText(list.Entries()[2].modified));
+    EXPECT_LT(list.Entries()[2].modified, list.Entries()[1].modified);
+    EXPECT_EQ(list.SavedGames->currentItem(), newer);  // the newest that opens
+    list.SavedGames->setCurrentItem(older);
+    list.Open1->click();
+  });
+  test.Form().Open1->trigger();
+  ASSERT_TRUE(test.platform.Errors().empty()) << test.platform.Errors()[0];
+  EXPECT_EQ(test.State().CurrentLevel, 2);
+  EXPECT_TRUE(test.platform.FileDialogs().empty());
 }
 
 }  // namespace

@@ -46,16 +46,39 @@ struct CardGamePlayed {
   std::string stuckTable;  // the layout when the player found no move, else empty
 };
 
+// How the player moves a card: a press on it and a press on the gap (the default), a
+// drag, or the keyboard.
+using MoveWay = void (*)(TPlayCards& window, int from, int to);
+inline void ClickMove(TPlayCards& window, int from, int to) {
+  PressSlot(window, from);
+  PressSlot(window, to);
+}
+inline void DragMove(TPlayCards& window, int from, int to) {
+  DragSlot(window, from, to);
+}
+// The arrows to the card, Enter, the arrows to the gap, Enter.
+inline void KeyMove(TPlayCards& window, int from, int to) {
+  MoveCursorTo(window, from);
+  PressKey(window, Qt::Key_Return);
+  MoveCursorTo(window, to);
+  PressKey(window, Qt::Key_Return);
+}
+
 // Plays the dealt table in the card window through its controls until the hero
-// congratulates: a card press and a gap press per move, " Redeal" whenever it is offered.
+// congratulates: each move made the chosen way, " Redeal" whenever it is offered, and a
+// click or a key that skips the lights of the win.
 // The clock moves a second before each step, so each redeal shuffles differently.
-inline CardGamePlayed PlayDealtGame(TPlayCards& cards, FakePlatform& platform,
-                                    int moveLimit = 2000) {
+inline CardGamePlayed PlayDealtGame(TPlayCards& cards, FakePlatform& platform, int moveLimit = 2000,
+                                    MoveWay moveCard = ClickMove) {
   CardGamePlayed played;
   while (!cards.Continue->isVisible() && played.moves < moveLimit) {
     platform.AdvanceMilliseconds(1000);
     if (cards.Redeal->isEnabled()) {
-      cards.Redeal->click();
+      if (moveCard == KeyMove) {
+        PressKey(cards, Qt::Key_R);
+      } else {
+        cards.Redeal->click();
+      }
       ++played.redeals;
       continue;
     }
@@ -64,8 +87,9 @@ inline CardGamePlayed PlayDealtGame(TPlayCards& cards, FakePlatform& platform,
       played.stuckTable = DumpLayout(cards.Cards.CardLayout);
       return played;
     }
-    PressSlot(cards, move->from);
-    PressSlot(cards, move->to);
+    moveCard(cards, move->from, move->to);
+    if (moveCard == KeyMove && cards.Celebrating()) PressKey(cards, Qt::Key_Space);
+    SkipCelebration(cards);
     ++played.moves;
   }
   played.won = cards.Continue->isVisible();

@@ -2,10 +2,12 @@
 
 #include <QTest>
 
+#include "scene/ShiftedText.h"
 #include "shell/TForm1.h"
 #include "support/TalkFixtures.h"
 #include "talk/AnswerScoring.h"
 #include "talk/TCloseUp.h"
+#include "talk/VirtueChart.h"
 
 namespace quenna {
 namespace {
@@ -316,6 +318,45 @@ TEST(Scoring, VirtueChartBarLengths) {
   test.State().VirtuesChanged = true;
   QTest::mouseClick(form.VButton, Qt::LeftButton);
   EXPECT_EQ(bars(), "4@147 103@147 103@147 53@147 0 4@147 0 0 0 0 0 0 12@147 ");
+}
+
+// A press on a virtue's row of the chart shows that virtue's words over the chart, from
+// the virtue words file; a press outside the rows, or a page turned, puts them away.
+TEST(Scoring, AVirtuesRowShowsItsWords) {
+  TestGame test;
+  std::string lines;
+  for (int virtue = 1; virtue <= 13; ++virtue) {
+    lines += "Words about virtue " + std::to_string(virtue) + ".\r\n";
+  }
+  const std::vector<std::uint8_t> shifted = EncodeShiftedText(lines);
+  test.data.WriteFile("data\\virtues.dat", std::string(shifted.begin(), shifted.end()));
+  test.StartGame();
+  TForm1& form = test.Form();
+  form.show();
+  ClickTab(form, 3);
+  QTest::mouseClick(form.VButton, Qt::LeftButton);
+
+  const struct {
+    int virtue;
+    const char* heading;
+  } rows[] = {{1, "Temperance"}, {2, "Silence"}, {13, "Humility"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.heading);
+    QTest::mouseClick(form.Virtues, Qt::LeftButton, {},
+                      QPoint(60, virtuechart::RowTop(row.virtue - 1) + 5));
+    ASSERT_TRUE(form.VirtueWords->isVisible());
+    EXPECT_EQ(form.VirtueWords->Heading->text(), row.heading);
+    EXPECT_EQ(form.VirtueWords->Words->text().toStdString(),
+              "Words about virtue " + std::to_string(row.virtue) + ".");
+    EXPECT_LE(form.VirtueWords->geometry().bottom(), form.Virtues->height());
+  }
+  QTest::mouseClick(form.Virtues, Qt::LeftButton, {}, QPoint(60, 4));
+  EXPECT_FALSE(form.VirtueWords->isVisible());
+  EXPECT_TRUE(form.Virtues->isVisible());
+  QTest::mouseClick(form.Virtues, Qt::LeftButton, {}, QPoint(60, virtuechart::RowTop(4) + 5));
+  ASSERT_TRUE(form.VirtueWords->isVisible());
+  ClickTab(form, 4);
+  EXPECT_FALSE(form.VirtueWords->isVisible());
 }
 
 }  // namespace

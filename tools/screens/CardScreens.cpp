@@ -5,6 +5,7 @@
 // the window alone.
 #include <QApplication>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QProcess>
@@ -15,6 +16,7 @@
 #include <iostream>
 
 #include "cards/CardTable.h"
+#include "cards/TCardStatistics.h"
 #include "cards/TPlayCards.h"
 #include "media/JpegWriter.h"
 #include "shell/TForm1.h"
@@ -53,11 +55,21 @@ QImage Portrait() {
   return picture;
 }
 
-void Settle() {
-  for (int i = 0; i < 20; ++i) {
+void Settle(int milliseconds = 300) {
+  for (int waited = 0; waited < milliseconds; waited += 15) {
     QApplication::processEvents();
     QThread::msleep(15);
   }
+}
+
+// The pointer over a point of the card table, as the player moves it.
+void PointAt(quenna::TPlayCards& cards, QPoint at) {
+  QCursor::setPos(cards.Image1->mapToGlobal(at));
+  Settle(100);
+}
+
+QPoint Middle(int slot) {
+  return {quenna::SlotX(slot) + 20, quenna::SlotY(slot) + 30};
 }
 
 void Shoot(QWidget& window, const std::filesystem::path& folder, const std::string& name) {
@@ -94,11 +106,33 @@ int main(int argc, char** argv) {
   cards.DealCardsClick();
   Shoot(cards, folder, "cards-2-dealt");
 
-  cards.Image1MouseDown(quenna::SlotX(20) + 20, quenna::SlotY(20) + 30);
-  QCursor::setPos(cards.mapToGlobal(QPoint(340, 240)));
+  // A card in hand over the table, its gap lit: the red Two of the deal, after the red One.
+  PointAt(cards, Middle(13));
+  cards.Image1MouseDown(Middle(13).x(), Middle(13).y());
+  PointAt(cards, QPoint(150, 260));
   Shoot(cards, folder, "cards-3-lifted");
 
-  cards.Image1MouseDown(quenna::SlotX(20) + 20, quenna::SlotY(20) + 30);
+  // Let go of over a gap that does not take it.
+  PointAt(cards, Middle(18) + QPoint(3, -4));
+  cards.Image1MouseDown(Middle(18).x() + 3, Middle(18).y() - 4);
+  Shoot(cards, folder, "cards-3b-refused");
+
+  // The keyboard's cursor, and a card taken up with it.
+  PointAt(cards, QPoint(620, 10));
+  cards.Image1->setFocus();
+  for (Qt::Key key : {Qt::Key_Down, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(cards.Image1, &press);
+  }
+  Shoot(cards, folder, "cards-3c-cursor");
+  for (Qt::Key key : {Qt::Key_Return, Qt::Key_Up}) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+    QApplication::sendEvent(cards.Image1, &press);
+  }
+  Shoot(cards, folder, "cards-3d-cursor-holding");
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(cards.Image1, &escape);
+
   cards.HintBtnClick();
   Shoot(cards, folder, "cards-4-hint");
 
@@ -112,11 +146,22 @@ int main(int argc, char** argv) {
       "1W 2W 3W 4W 5W 6W 7W 8W 9W AW BW CW DW XX\n");
   cards.DisplayCards();
   Shoot(cards, folder, "cards-6-nearly-won");
-  cards.Image1MouseDown(quenna::SlotX(27) + 20, quenna::SlotY(27) + 30);
-  cards.Image1MouseDown(quenna::SlotX(26) + 20, quenna::SlotY(26) + 30);
+  cards.Image1MouseDown(Middle(27).x(), Middle(27).y());
+  cards.Image1MouseDown(Middle(26).x(), Middle(26).y());
+  // The lights of the win, half-way.
+  Settle(450);
+  Shoot(cards, folder, "cards-6b-lights");
+  Settle(1000);
   Shoot(cards, folder, "cards-7-congratulation");
 
   cards.ContinueClick();
   Shoot(cards, folder, "cards-8-task");
+
+  test.platform.ExpectModal([&folder](QWidget& window) {
+    window.move(380, 300);
+    Shoot(window, folder, "cards-9-statistics");
+    static_cast<quenna::TCardStatistics&>(window).CloseClick();
+  });
+  cards.Statistics1Click();
   return 0;
 }
