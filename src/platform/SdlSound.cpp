@@ -87,6 +87,9 @@ void SdlSound::OpenDevice() {
       device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     }
   }
+  // SDL keeps its error messages per thread and frees them by itself only for threads it
+  // made; this one ends here.
+  SDL_TLSCleanup();
   const std::lock_guard lock(mutex_);
   device_ = device;
   opened_ = true;
