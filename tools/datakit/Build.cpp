@@ -5,6 +5,7 @@
 #include <exception>
 #include <fstream>
 #include <functional>
+#include <future>
 #include <map>
 #include <thread>
 
@@ -64,6 +65,21 @@ void OnEveryCore(std::size_t count, const std::function<void(std::size_t)>& work
   for (const std::exception_ptr& failure : failures) {
     if (failure) std::rethrow_exception(failure);
   }
+}
+
+// Everything the build makes to be heard.
+struct Sounds {
+  std::vector<Voice> voices;
+  std::vector<std::int16_t> theme;
+  std::vector<std::int16_t> chime;
+};
+
+Sounds MakeSounds(const std::vector<SpeechSource>& speeches) {
+  Sounds made;
+  for (const SpeechSource& speech : speeches) made.voices.push_back(Speak(speech));
+  made.theme = ThemeTune();
+  made.chime = BonusChime();
+  return made;
 }
 
 std::vector<std::uint8_t> Shifted(const std::string& text) {
@@ -207,39 +223,48 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   const std::string help = HelpWithVirtueWords(ReadTextFile(helpFile), virtues, helpFile.string());
   const std::vector<SpeechSource> speeches = ReadAllSpeeches(contentFolder);
   for (const ContentError& problem : SpokenWordsShown(speeches, pictures)) throw problem;
-  std::vector<Voice> voices;
-  for (const SpeechSource& speech : speeches) voices.push_back(Speak(speech));
-  // The dialogues written so far; a roster row without one simply has no file yet.
+  // The voices and the music are made on a thread of their own while the pages and pictures
+  // are painted.
+  std::future<Sounds> sounds = std::async(std::launch::async, MakeSounds, std::cref(speeches));
   std::vector<std::pair<std::string, std::string>> dialogues;
-  for (const TalkSource& talk : ReadAllTalks(contentFolder))
-    dialogues.emplace_back(DialogueGamePath(talk.name), DialogueFileText(talk));
-
-  std::vector<std::string> gridRecords(pages.size());
+  std::string grid;
   std::vector<std::vector<std::uint8_t>> scenePictures(pages.size());
-  OnEveryCore(pages.size(), [&](std::size_t index) {
-    const PageSource& page = pages[index];
-    const RenderedScene rendered = RenderScene(page.scene);
-    const auto values = GridValues(rendered);
-    for (const Clickable& clickable : page.scene.clickables) {
-      for (int value : {clickable.value, clickable.heldValue}) {
-        if (value != 0 && std::find(values.begin(), values.end(), value) == values.end()) {
-          throw ContentError(clickable.pos,
-                             "\"" + clickable.name + "\" (value " + std::to_string(value) +
-                                 ") is not clickable anywhere: it is hidden or too small; "
-                                 "make it bigger or draw it later");
+  std::vector<std::vector<std::uint8_t>> otherPictures(pictures.size());
+  try {
+    // The dialogues written so far; a roster row without one simply has no file yet.
+    for (const TalkSource& talk : ReadAllTalks(contentFolder))
+      dialogues.emplace_back(DialogueGamePath(talk.name), DialogueFileText(talk));
+
+    std::vector<std::string> gridRecords(pages.size());
+    OnEveryCore(pages.size(), [&](std::size_t index) {
+      const PageSource& page = pages[index];
+      const RenderedScene rendered = RenderScene(page.scene);
+      const auto values = GridValues(rendered);
+      for (const Clickable& clickable : page.scene.clickables) {
+        for (int value : {clickable.value, clickable.heldValue}) {
+          if (value != 0 && std::find(values.begin(), values.end(), value) == values.end()) {
+            throw ContentError(clickable.pos,
+                               "\"" + clickable.name + "\" (value " + std::to_string(value) +
+                                   ") is not clickable anywhere: it is hidden or too small; "
+                                   "make it bigger or draw it later");
+          }
         }
       }
-    }
-    gridRecords[index] = GridRecord(values);
-    scenePictures[index] = EncodeJpeg(rendered.picture, kJpegQuality);
-  });
-  std::string grid;
-  for (const std::string& record : gridRecords) grid += record;
-  std::vector<std::vector<std::uint8_t>> otherPictures(pictures.size());
-  OnEveryCore(pictures.size(), [&](std::size_t index) {
-    const PictureSource& picture = pictures[index];
-    otherPictures[index] = EncodeJpeg(RenderScene(picture.scene).picture, picture.quality);
-  });
+      gridRecords[index] = GridRecord(values);
+      scenePictures[index] = EncodeJpeg(rendered.picture, kJpegQuality);
+    });
+    for (const std::string& record : gridRecords) grid += record;
+    OnEveryCore(pictures.size(), [&](std::size_t index) {
+      const PictureSource& picture = pictures[index];
+      otherPictures[index] = EncodeJpeg(RenderScene(picture.scene).picture, picture.quality);
+    });
+  } catch (...) {
+    // A speech comes before the dialogues and pictures: its mistake is the one reported.
+    sounds.get();
+    throw;
+  }
+  const Sounds made = sounds.get();
+  const std::vector<Voice>& voices = made.voices;
 
   for (const PageSource& page : pages) {
     const auto index = static_cast<std::size_t>(page.tab - 1);
@@ -264,8 +289,8 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
     WriteDataFile(dataFolder, gamePath, Shifted(text));
     log << "dialogue " << gamePath << "\n";
   }
-  WriteDataFile(dataFolder, std::string(kThemeSound), WavFile(ThemeTune()));
-  WriteDataFile(dataFolder, std::string(kBonusSound), WavFile(BonusChime()));
+  WriteDataFile(dataFolder, std::string(kThemeSound), WavFile(made.theme));
+  WriteDataFile(dataFolder, std::string(kBonusSound), WavFile(made.chime));
   WriteDataFile(dataFolder, std::string(kSilenceSound), WavFile(Silence(0.1)));
   for (std::size_t i = 0; i < speeches.size(); ++i) {
     WriteDataFile(dataFolder, speeches[i].output, WavFile(voices[i].samples, voices[i].rate));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "Painters.h"
@@ -32,22 +33,33 @@ void BoxPass(QImage& image, int radius, bool vertical) {
   const std::ptrdiff_t rowStep = image.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
   const std::ptrdiff_t lineStep = vertical ? 1 : rowStep;
   const std::ptrdiff_t pixelStep = vertical ? rowStep : 1;
-  std::vector<QRgb> line(static_cast<std::size_t>(length));
   const int span = 2 * radius + 1;
+  // Each line is copied with its edge pixels repeated radius + 1 times on either side, so the
+  // border does not darken and the window never leaves the copy.
+  std::vector<QRgb> padded(static_cast<std::size_t>(length + 2 * radius + 2));
+  QRgb* const line = padded.data() + radius + 1;
+  // Sums divided by the span, looked up: a division per channel and pixel was the blur's
+  // largest cost, and the table gives the same quotients.
+  std::vector<std::uint8_t> mean(static_cast<std::size_t>(255 * span + 1));
+  for (std::size_t sum = 0; sum < mean.size(); ++sum) {
+    mean[sum] = static_cast<std::uint8_t>(sum / static_cast<std::size_t>(span));
+  }
   for (int a = 0; a < lines; ++a) {
     QRgb* const start = first + a * lineStep;
-    for (int b = 0; b < length; ++b) line[static_cast<std::size_t>(b)] = start[b * pixelStep];
-    // Edges repeat their last pixel, so the border does not darken.
-    auto at = [&](int b) { return line[static_cast<std::size_t>(std::clamp(b, 0, length - 1))]; };
+    for (int b = 0; b < length; ++b) line[b] = start[b * pixelStep];
+    std::fill(padded.begin(), padded.begin() + radius + 1, line[0]);
+    std::fill(padded.end() - radius - 1, padded.end(), line[length - 1]);
     int sum[4] = {0, 0, 0, 0};
     for (int b = -radius; b <= radius; ++b) {
-      const QRgb c = at(b);
+      const QRgb c = line[b];
       sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), sum[3] += qAlpha(c);
     }
     for (int b = 0; b < length; ++b) {
-      start[b * pixelStep] = qRgba(sum[0] / span, sum[1] / span, sum[2] / span, sum[3] / span);
-      const QRgb out = at(b - radius);
-      const QRgb in = at(b + radius + 1);
+      start[b * pixelStep] =
+          qRgba(mean[static_cast<std::size_t>(sum[0])], mean[static_cast<std::size_t>(sum[1])],
+                mean[static_cast<std::size_t>(sum[2])], mean[static_cast<std::size_t>(sum[3])]);
+      const QRgb out = line[b - radius];
+      const QRgb in = line[b + radius + 1];
       sum[0] += qRed(in) - qRed(out);
       sum[1] += qGreen(in) - qGreen(out);
       sum[2] += qBlue(in) - qBlue(out);
