@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QTabBar>
 
+#include <utility>
+#include <vector>
+
 #include "core/ClickableLabel.h"
 #include "media/PictureBox.h"
 
@@ -73,6 +76,9 @@ class MainWindowDesign {
   void LayOutForScreen(int width, int height);
 
  private:
+  // A later layout (the window changed size) starts again from the designed fonts, sizes
+  // and places that the rules for some heights change.
+  void RestoreDesign();
   void SetUpTitleWords(QWidget* client);
   void SetUpDateBook(QWidget* client);
   void SetUpRightPanel(QWidget* client);
@@ -80,6 +86,8 @@ class MainWindowDesign {
   void SetUpTitleButtons(QWidget* client);
   void SetUpAbout(QWidget* client);
   void SetUpMenu(QMenuBar& bar, const QFont& font);
+
+  std::vector<std::pair<QWidget*, QFont>> designFonts_;
 };
 
 }  // namespace quenna
