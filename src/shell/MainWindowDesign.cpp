@@ -88,7 +88,16 @@ void MainWindowDesign::SetUpDateBook(QWidget* client) {
       " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px;"
       " padding: 2px 5px; margin-right: 1px; min-width: 24px; }"
       "QTabBar::tab:selected { background: #fff8e6; font-weight: bold; }"
-      "QTabBar::tab:hover:!selected { background: #eadfc4; }");
+      "QTabBar::tab:hover:!selected { background: #eadfc4; }"
+      // The scroll buttons of a low screen, in the colours of the tabs. They are kept to
+      // the height of the tabs: the book is taller, and below the tabs the scene covers it.
+      "QTabBar::scroller { width: 40px; }"
+      "QTabBar QToolButton { background: #d9ccae; border: 1px solid #6e5a3c; max-height: 19px; }"
+      "QTabBar QToolButton:hover { background: #eadfc4; }"
+      "QTabBar QToolButton::left-arrow {"
+      " image: url(:/qt-project.org/styles/commonstyle/images/left-16.png); }"
+      "QTabBar QToolButton::right-arrow {"
+      " image: url(:/qt-project.org/styles/commonstyle/images/right-16.png); }");
   Dates->setUsesScrollButtons(true);
   Dates->setElideMode(Qt::ElideNone);
   Dates->setGeometry(0, kDatesTop, 644, 193);
