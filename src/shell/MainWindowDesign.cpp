@@ -285,7 +285,9 @@ void MainWindowDesign::LayOutForScreen(int width, int height) {
   // The control panel spans the right-hand panel inside its bevel and reaches its bottom.
   const QRect inside = RightPanel->contentsRect();
   ControlPanel->setGeometry(inside.left(), f(0.7), inside.width(), f(0.3));
-  Narr2->setGeometry(Narr2->x(), f(0.23), RightPanel->width() - 20, f(0.4));
+  // On a wide screen the narration keeps lines short enough to read: at most 0.55 H wide,
+  // which leaves a 4:3 screen's layout as it is.
+  Narr2->setGeometry(Narr2->x(), f(0.23), std::min(RightPanel->width() - 20, f(0.55)), f(0.4));
   Narrator->resize(f(0.2), f(0.2));
   Scores->setGeometry(Scores->x(), f(0.22), Narr2->width() - 20, Scores->height());
   Talk->move(f(0.14), f(0.04));
