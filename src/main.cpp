@@ -19,6 +19,7 @@
 #include "platform/GameError.h"
 #include "shell/CommandLine.h"
 #include "shell/Game.h"
+#include "shell/ScreenFit.h"
 #include "shell/TForm1.h"
 #include "store/PlayerFiles.h"
 
@@ -47,6 +48,7 @@ quenna::GameFolderSources GameFolderSources() {
 int main(int argc, char* argv[]) {
   const auto command = quenna::ReadCommandLine({argv, argv + argc}, QUENNA2_VERSION);
   if (command.exitStatus) return quenna::EndEarly(command);
+  quenna::ScaleToScreenAtStart(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationName("quenna2");
   // The windows name the fonts they were designed with.
@@ -68,6 +70,7 @@ int main(int argc, char* argv[]) {
   try {
     quenna::Game game(platform, paths);
     quenna::TForm1& window = game.Form1();
+    new quenna::ScreenFit(window, platform);  // the window owns it
     if (command.windowed) {
       window.resize(platform.Screen().width, platform.Screen().height);
       window.show();

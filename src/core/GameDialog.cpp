@@ -4,6 +4,8 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 
+#include <algorithm>
+
 namespace quenna {
 
 void CloseModalWindows() {
@@ -31,7 +33,20 @@ void GameDialog::Activate() {
 
 void GameDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (!event->spontaneous()) Activate();
+  if (event->spontaneous()) return;
+  KeepOnScreen();
+  Activate();
+}
+
+void GameDialog::KeepOnScreen() {
+  // Room for a title bar where the desktop has not drawn the frame yet.
+  constexpr int kTitleBar = 30;
+  const ScreenSize screen = platform_.Screen();
+  const QRect frame = frameGeometry();
+  const int frameHeight = height() + std::max(kTitleBar, frame.height() - height());
+  const int left = std::clamp(frame.x(), 0, std::max(0, screen.width - frame.width()));
+  const int top = std::clamp(frame.y(), 0, std::max(0, screen.height - frameHeight));
+  if (left != frame.x() || top != frame.y()) move(left, top);
 }
 
 void GameDialog::closeEvent(QCloseEvent* event) {

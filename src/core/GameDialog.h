@@ -49,6 +49,8 @@ class GameDialog : public QDialog {
   }
 
   void showEvent(QShowEvent* event) override;
+  // A window that would reach off the screen is moved onto it, below a title bar.
+  void KeepOnScreen();
   void closeEvent(QCloseEvent* event) override;
   void reject() override;
 

@@ -43,8 +43,9 @@ void PictureBox::SetAutoSize(bool autoSize) {
 void PictureBox::paintEvent(QPaintEvent*) {
   if (picture_.isNull()) return;
   QPainter painter(this);
+  // Smooth also unstretched: on a scaled screen every picture is drawn larger than it is.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   if (stretch_) {
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(rect(), picture_);
   } else {
     painter.drawImage(QPoint(0, 0), picture_);

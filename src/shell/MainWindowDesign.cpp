@@ -14,6 +14,15 @@ namespace {
 
 // The scene frame: a lowered bevel 3 pixels wide inside a 6-pixel border.
 constexpr int kMainPanelInset = 3 + 6;
+// Designed places and sizes that the rules for some screen heights change.
+constexpr QPoint kImage2Place(12, 12);
+constexpr int kDatesTop = 3;
+constexpr int kText1Top = 121;
+constexpr int kAboutTop = 112;
+constexpr QSize kModeButton(89, 33);
+constexpr QSize kTitleButton(120, 33);
+// Room left between a text and the control panel below it.
+constexpr int kTextGap = 8;
 
 QPushButton* MakeButton(const QString& caption, QWidget* parent, const QFont& font, int width,
                         int height) {
@@ -82,16 +91,26 @@ void MainWindowDesign::SetUpDateBook(QWidget* client) {
   for (const DateTab& tab : kDateTabs)
     Dates->addTab(
         QString::fromUtf8(tab.tabCaption.data(), static_cast<int>(tab.tabCaption.size())));
-  // Fifteen tabs share the width of the book; narrow padding keeps them all in view.
+  // Fifteen tabs share the width of the book; narrow padding keeps them all in view down
+  // to about 700 lines. Below that the strip scrolls, always to show the page selected.
   Dates->setStyleSheet(
       "QTabBar::tab { background: #d9ccae; color: black; border: 1px solid #6e5a3c;"
       " border-bottom: none; border-top-left-radius: 4px; border-top-right-radius: 4px;"
       " padding: 2px 5px; margin-right: 1px; min-width: 24px; }"
       "QTabBar::tab:selected { background: #fff8e6; font-weight: bold; }"
-      "QTabBar::tab:hover:!selected { background: #eadfc4; }");
-  Dates->setUsesScrollButtons(false);
+      "QTabBar::tab:hover:!selected { background: #eadfc4; }"
+      // The scroll buttons of a low screen, in the colours of the tabs. They are kept to
+      // the height of the tabs: the book is taller, and below the tabs the scene covers it.
+      "QTabBar::scroller { width: 40px; }"
+      "QTabBar QToolButton { background: #d9ccae; border: 1px solid #6e5a3c; max-height: 19px; }"
+      "QTabBar QToolButton:hover { background: #eadfc4; }"
+      "QTabBar QToolButton::left-arrow {"
+      " image: url(:/qt-project.org/styles/commonstyle/images/left-16.png); }"
+      "QTabBar QToolButton::right-arrow {"
+      " image: url(:/qt-project.org/styles/commonstyle/images/right-16.png); }");
+  Dates->setUsesScrollButtons(true);
   Dates->setElideMode(Qt::ElideNone);
-  Dates->setGeometry(0, 3, 644, 193);
+  Dates->setGeometry(0, kDatesTop, 644, 193);
   Dates->hide();
 
   TopPanel = new QFrame(client);
@@ -103,7 +122,7 @@ void MainWindowDesign::SetUpDateBook(QWidget* client) {
   MainPanel->setCursor(Qt::ArrowCursor);
   SetBackground(MainPanel, kSilver);
   Image2 = new PictureBox(MainPanel);
-  Image2->move(12, 12);
+  Image2->move(kImage2Place);
   Image2->SetStretch(true);
   Image2->SetAutoSize(true);
   Image2->setEnabled(false);
@@ -149,7 +168,7 @@ void MainWindowDesign::SetUpRightPanel(QWidget* client) {
   SetTextColor(text1, Qt::white);
   text1->setWordWrap(true);
   text1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  text1->setGeometry(24, 121, 289, 168);
+  text1->setGeometry(24, kText1Top, 289, 168);
 
   Scores = MakeLabel("", RightPanel, TimesFont(19), Qt::white);
   Scores->setWordWrap(true);
@@ -171,10 +190,12 @@ void MainWindowDesign::SetUpControlPanel() {
   ControlPanel->hide();
 
   const QFont buttonFont = TimesFont(19, true);
-  Look = MakeButton("Look", ControlPanel, buttonFont, 89, 33);
-  Talk = MakeButton("Talk", ControlPanel, buttonFont, 89, 33);
-  Read1 = MakeButton("Read", ControlPanel, buttonFont, 89, 33);
-  VButton = MakeButton("Virtues", ControlPanel, buttonFont, 89, 33);
+  const int w = kModeButton.width();
+  const int h = kModeButton.height();
+  Look = MakeButton("Look", ControlPanel, buttonFont, w, h);
+  Talk = MakeButton("Talk", ControlPanel, buttonFont, w, h);
+  Read1 = MakeButton("Read", ControlPanel, buttonFont, w, h);
+  VButton = MakeButton("Virtues", ControlPanel, buttonFont, w, h);
 
   Label3 = MakeLabel("Level", ControlPanel, TimesFont(21, true), kGrey);
   Label4 = MakeLabel("Score", ControlPanel, TimesFont(21, true), kGrey);
@@ -185,9 +206,11 @@ void MainWindowDesign::SetUpControlPanel() {
 }
 
 void MainWindowDesign::SetUpTitleButtons(QWidget* client) {
-  Startgame = MakeButton("Start Game ", client, TimesFont(17), 120, 33);
+  const int w = kTitleButton.width();
+  const int h = kTitleButton.height();
+  Startgame = MakeButton("Start Game ", client, TimesFont(17), w, h);
   Startgame->hide();
-  Intro1 = MakeButton("Introduction", client, TimesFont(17), 120, 33);
+  Intro1 = MakeButton("Introduction", client, TimesFont(17), w, h);
   Intro1->hide();
   Continue1 = MakeButton("Continue", client, TimesFont(17, true), 120, 33);
   Continue1->hide();
@@ -216,7 +239,7 @@ void MainWindowDesign::SetUpAbout(QWidget* client) {
   About->setFrameStyle(QFrame::Panel | QFrame::Raised);
   About->setLineWidth(3);
   SetBackground(About, kSilver);
-  About->setGeometry(98, 112, 448, 415);
+  About->setGeometry(98, kAboutTop, 448, 415);
   About->hide();
   Image1 = new PictureBox(About);
   Image1->SetStretch(true);
@@ -288,15 +311,19 @@ void MainWindowDesign::LayOutForScreen(int width, int height) {
   const int W = width;
   const int H = height;
   auto f = [H](double fraction) { return ScreenFraction(H, fraction); };
+  RestoreDesign();
 
-  About->move(W / 2 - 213, About->y());
+  // On a low screen the about box moves up so that all of it shows.
+  About->move(W / 2 - 213, std::clamp(H - About->height(), 0, kAboutTop));
   TopPanel->setGeometry(0, TopPanel->y(), f(0.82), H);
   MainPanel->setGeometry(MainPanel->x(), 0, f(0.82), f(0.82));
   RightPanel->setGeometry(f(0.82), 0, W - MainPanel->width(), H);
   // The control panel spans the right-hand panel inside its bevel and reaches its bottom.
   const QRect inside = RightPanel->contentsRect();
   ControlPanel->setGeometry(inside.left(), f(0.7), inside.width(), f(0.3));
-  Narr2->setGeometry(Narr2->x(), f(0.23), RightPanel->width() - 20, f(0.4));
+  // On a wide screen the narration keeps lines short enough to read: at most 0.55 H wide,
+  // which leaves a 4:3 screen's layout as it is.
+  Narr2->setGeometry(Narr2->x(), f(0.23), std::min(RightPanel->width() - 20, f(0.55)), f(0.4));
   Narrator->resize(f(0.2), f(0.2));
   Scores->setGeometry(Scores->x(), f(0.22), Narr2->width() - 20, Scores->height());
   Talk->move(f(0.14), f(0.04));
@@ -338,8 +365,19 @@ void MainWindowDesign::LayOutForScreen(int width, int height) {
     Dates->move(Dates->x(), 0);
     SetPointSize(text1, 12);
   }
-  if (H > 600) return;
+  // The look message and the tips reach down to the control panel, so that no message is
+  // cut off where the width is small.
+  auto reachControlPanel = [&] {
+    for (QLabel* text : {static_cast<QLabel*>(text1), Scores}) {
+      text->resize(text->width(), f(0.7) - text->y() - kTextGap);
+    }
+  };
+  if (H > 600) {
+    reachControlPanel();
+    return;
+  }
   text1->move(text1->x(), 20);
+  reachControlPanel();
   for (QPushButton* button : {Talk, Look, Read1, VButton}) {
     button->resize(55, button->height());
     SetPointSize(button, 8);
@@ -350,6 +388,24 @@ void MainWindowDesign::LayOutForScreen(int width, int height) {
   if (H == 600) return;
   fillMainPanel();
   SetPointSize(Scores, 12);
+}
+
+void MainWindowDesign::RestoreDesign() {
+  if (designFonts_.empty()) {
+    for (QWidget* ruled :
+         std::initializer_list<QWidget*>{Narr2, Dates, text1, Scores, Talk, Look, Read1, VButton,
+                                         Label3, Label4, SLabel, Level, phlabel}) {
+      designFonts_.emplace_back(ruled, ruled->font());
+    }
+    return;
+  }
+  for (const auto& [widget, font] : designFonts_) widget->setFont(font);
+  Image2->move(kImage2Place);
+  Image2->SetAutoSize(true);
+  Dates->move(Dates->x(), kDatesTop);
+  text1->move(text1->x(), kText1Top);
+  for (QPushButton* button : {Talk, Look, Read1, VButton}) button->resize(kModeButton);
+  for (QPushButton* button : {Startgame, Intro1}) button->resize(kTitleButton);
 }
 
 }  // namespace quenna

@@ -10,6 +10,8 @@
 #include <QTabBar>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "core/ClickableLabel.h"
 #include "media/PictureBox.h"
@@ -92,6 +94,9 @@ class MainWindowDesign {
   void LayOutForScreen(int width, int height);
 
  private:
+  // A later layout (the window changed size) starts again from the designed fonts, sizes
+  // and places that the rules for some heights change.
+  void RestoreDesign();
   void SetUpTitleWords(QWidget* client);
   void SetUpDateBook(QWidget* client);
   void SetUpRightPanel(QWidget* client);
@@ -99,6 +104,8 @@ class MainWindowDesign {
   void SetUpTitleButtons(QWidget* client);
   void SetUpAbout(QWidget* client);
   void SetUpMenu(QMenuBar& bar, const QFont& font);
+
+  std::vector<std::pair<QWidget*, QFont>> designFonts_;
 };
 
 }  // namespace quenna

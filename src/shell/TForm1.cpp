@@ -115,6 +115,31 @@ void TForm1::StartupLayout() {
   LayOutForScreen(ScreenWidth, ScreenHeight);
 }
 
+void TForm1::LayOutForClientArea(int width, int height) {
+  if (width <= 0 || height <= 0 || (width == ScreenWidth && height == ScreenHeight)) return;
+  ScreenWidth = width;
+  ScreenHeight = height;
+  LayOutForScreen(width, height);
+  if (Startgame->isVisibleTo(this)) {
+    // The title words rest where their slide would have ended on this size.
+    const int step = TitleSlideStep(ScreenHeight);
+    for (int x = TitleSlideStart(ScreenHeight); ScreenWidth - phlabel->width() > x; x += step) {
+      phlabel->move(x, phlabel->y());
+      phlabel2->move(x, phlabel2->y());
+    }
+  }
+  if (!RightPanel->isVisibleTo(this)) return;
+  if (ScreenHeight < 700) {
+    phlabel->hide();
+    phlabel2->hide();
+  }
+  Guarded([this] {
+    if (ScreenHeight == 600) PositionScreen(state_.CurrentTab);
+    DrawPic(PagePicture(state_.CurrentTab, ScreenHeight));
+    CellSize = CellSizeFor(Image2->height(), ScreenHeight);
+  });
+}
+
 void TForm1::FormActivate() {
   if (TitleDone != 0) return;
   const int step = TitleSlideStep(ScreenHeight);

@@ -39,6 +39,9 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
 
   // Start-up layout from the screen size, once.
   void StartupLayout();
+  // The same layout again for the client area the window really has, whenever its size
+  // changes: the scene picture, its click cells and the title words follow.
+  void LayOutForClientArea(int width, int height);
 
   // Level table operations.
   GameState& State() override { return state_; }

@@ -15,6 +15,8 @@ constexpr int kTallClientHeight = 700;
 constexpr int kLinkLeft = 392;
 constexpr int kLinkWidth = 233;
 constexpr int kLinkCHeight = 100;
+// The buttons stand this far above the window's bottom edge.
+constexpr int kButtonsAboveBottom = 420 - 389;
 
 }  // namespace
 
@@ -39,6 +41,9 @@ CloseUpLayout CloseUpLayoutFor(int screenHeight) {
     layout.links[i] = QRect(kLinkLeft, tops[i], kLinkWidth, height);
   }
   layout.linkRightMargin = 8;
+  // In the taller window the buttons stay at its bottom, below the third link, rather than
+  // in the middle with the last link under them.
+  layout.buttonTop = layout.clientHeight - kButtonsAboveBottom;
   layout.speechPixels = 16;
   layout.linkPixels = 13;
   layout.tallPoints = tall ? 11 : 0;

@@ -25,6 +25,7 @@ struct CloseUpLayout {
   QRect speech;                // Talk1
   std::array<QRect, 3> links;  // A, B, C; each reaches down to the next one's top
   int linkRightMargin = 0;     // link text stops short of the window's edge
+  int buttonTop = 0;           // "<< Back" and "Next >>", below the picture
   // Sizes in pixels; the tall layout gives points instead (pixels = 0).
   int speechPixels = 0;
   int linkPixels = 0;

@@ -92,6 +92,7 @@ void TCloseUp::FormCreate() {
     links[i]->setGeometry(layout.links[i]);
     links[i]->setContentsMargins(0, 0, layout.linkRightMargin, 0);
   }
+  for (QPushButton* button : {Exit1, Next1}) button->move(button->x(), layout.buttonTop);
   setFixedSize(kClientWidth, layout.clientHeight);
   move((screen.width - kClientWidth) / 2, (screen.height - layout.clientHeight) / 2);
 }

@@ -223,7 +223,7 @@ TEST(CloseUp, LayoutOnNormalAndTallScreens) {
             "B(392,250 233x86) C(392,336 233x100) Exit1(81,389 75x25) Next1(232,389 75x25)");
   EXPECT_EQ(layout({1280, 1024}),
             "625x700 at 327,162 Image1(8,3 380x380) Talk1(424,24 176x361) A(392,220 233x140) "
-            "B(392,360 233x140) C(392,500 233x100) Exit1(81,389 75x25) Next1(232,389 75x25)");
+            "B(392,360 233x140) C(392,500 233x100) Exit1(81,669 75x25) Next1(232,669 75x25)");
 
   TestGame tall({1280, 1024});
   EXPECT_EQ(tall.game->CloseUp().A->font().pointSize(), 11);

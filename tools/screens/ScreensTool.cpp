@@ -1,6 +1,9 @@
 // Photographs the game for the README: the date book at 1746 with a look message, and a
 // conversation with Wynnet at one of her questions. Run by scripts/screenshots.sh under
-// Xvfb: quenna2-screens <data folder> <output folder>.
+// Xvfb: quenna2-screens <data folder> <output folder> [tour]. With "tour" it photographs
+// every main screen instead: the title, a year page with its narration, a look message, the
+// close-up with a question, the card table with a hint, the level list, the Hall of Fame
+// and a slide of the introduction.
 #include <QApplication>
 #include <QFont>
 #include <QPixmap>
@@ -9,12 +12,19 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <functional>
+#include <string>
 #include <vector>
 
+#include "cards/TPlayCards.h"
 #include "core/WorldTables.h"
 #include "platform/DesktopPlatform.h"
 #include "shell/Game.h"
+#include "shell/ScreenFit.h"
 #include "shell/TForm1.h"
+#include "store/THighScores.h"
+#include "store/TOption1.h"
+#include "story/TIntro.h"
 #include "talk/TCloseUp.h"
 
 namespace {
@@ -50,13 +60,85 @@ void ClickCell(quenna::TForm1& form, int cell) {
   form.Image2MouseDown(Qt::LeftButton, x, y);
 }
 
+// Once a window of the game shows (it is modal: the call that opened it is still running),
+// lets it settle, does what is asked with it, photographs it and closes it.
+void WhenShown(QWidget& window, const std::filesystem::path& file, bool& written,
+               const std::function<void()>& act = {}) {
+  auto* watch = new QTimer(&window);
+  watch->setInterval(100);
+  QObject::connect(watch, &QTimer::timeout, &window, [watch, &window, file, &written, act] {
+    if (!window.isVisible()) return;
+    watch->stop();
+    watch->deleteLater();
+    Settle(400);
+    if (act) act();
+    Settle(600);
+    written = Photograph(file) && written;
+    window.hide();
+  });
+  watch->start();
+}
+
+// Every main screen, one picture each.
+bool Tour(quenna::Game& game, const std::filesystem::path& output) {
+  quenna::TForm1& form = game.Form1();
+  bool written = true;
+  form.FormActivate();
+  Settle(500);
+  written = Photograph(output / "title.png") && written;
+  WhenShown(game.Intro(), output / "slide.png", written, [] { Settle(1500); });
+  form.Intro1Click();
+  form.StartgameClick();
+
+  quenna::GameState& state = game.State();
+  state.TaskTab = quenna::kAnyTab;
+  state.TaskVirtue = 10;
+  constexpr int kParlour = 9;  // 1746
+  constexpr int kWynnet = 2;
+  form.Dates->setCurrentIndex(kParlour);
+  form.Read1Click();
+  Settle(500);
+  written = Photograph(output / "year.png") && written;
+  form.LookClick();
+  ClickCell(form, CellOf(form, kWynnet));
+  Settle(500);
+  written = Photograph(output / "look.png") && written;
+  form.text1Click();
+  form.TalkClick();
+  quenna::TCloseUp& closeUp = game.CloseUp();
+  WhenShown(closeUp, output / "closeup.png", written, [&closeUp] {
+    for (int page = 0; page < 5; ++page) closeUp.Next1->click();
+    closeUp.AClick();  // the first topic
+    closeUp.BClick();  // its second question
+  });
+  ClickCell(form, CellOf(form, kWynnet));
+
+  state.TaskTab = 0;
+  form.Dates->setCurrentIndex(quenna::kCoverTab);
+  quenna::TPlayCards& cards = game.PlayCards();
+  WhenShown(cards, output / "cards.png", written, [&cards] {
+    cards.DealCardsClick();
+    Settle(300);
+    cards.HintBtnClick();
+  });
+  form.CoverClick();
+  WhenShown(game.Option1(), output / "levels.png", written);
+  form.Score1Click();
+  WhenShown(game.HighScores(), output / "halloffame.png", written);
+  form.HighScore1Click();
+  state.GameStarted = false;
+  return written;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: quenna2-screens <data folder> <output folder>\n");
+  const bool tour = argc == 4 && std::string(argv[3]) == "tour";
+  if (argc != 3 && !tour) {
+    std::fprintf(stderr, "usage: quenna2-screens <data folder> <output folder> [tour]\n");
     return 2;
   }
+  quenna::ScaleToScreenAtStart(argc, argv);
   QApplication app(argc, argv);
   QApplication::setApplicationDisplayName("Quenna 2: Orn Hollin Adventure");
   QFont::insertSubstitution("Times New Roman", "Liberation Serif");
@@ -68,9 +150,12 @@ int main(int argc, char* argv[]) {
     quenna::DesktopPlatform platform;
     quenna::Game game(platform, {argv[1], std::filesystem::temp_directory_path()});
     quenna::TForm1& form = game.Form1();
+    new quenna::ScreenFit(form, platform);  // the window owns it
     game.Sounds().SetMusicOn(false);
     form.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     form.show();
+    Settle(300);
+    if (tour) return Tour(game, output) ? 0 : 1;
     form.StartgameClick();
 
     // A task that lets the player talk on every page, as from the seventh level on.
