@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFont>
 #include <QScreen>
-#include <QTimer>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -16,6 +15,7 @@
 
 #include "media/DataFolder.h"
 #include "platform/DesktopPlatform.h"
+#include "platform/FirstPaint.h"
 #include "platform/GameError.h"
 #include "shell/CommandLine.h"
 #include "shell/Game.h"
@@ -78,7 +78,14 @@ int main(int argc, char* argv[]) {
       window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
       window.showMaximized();
     }
-    QTimer::singleShot(0, &window, [&window, &platform, &gameFolder] {
+    // The title animation starts once the window is on the screen. QUENNA2_QUIT_AFTER_START
+    // closes the game by itself: the install test's 1 after the title's first animation, the
+    // start-up benchmark's "paint" at the first paint, its "exit" through File > Exit then.
+    const QString quitAfterStart = qEnvironmentVariable(quenna::kQuitAfterStartVariable);
+    quenna::OnFirstPaint(window, [&window, &platform, &gameFolder, quitAfterStart] {
+      if (quitAfterStart == "paint" || quitAfterStart == "exit") quenna::ReportFirstPaint(window);
+      if (quitAfterStart == "paint") quenna::EndProcessNow();
+      if (quitAfterStart == "exit") return window.Exit1Click();
       if (!gameFolder.problem.empty()) platform.ErrorBox(quenna::GameFolderWarning(gameFolder));
       window.FormActivate();
       if (qEnvironmentVariableIsSet(quenna::kQuitAfterStartVariable)) window.close();

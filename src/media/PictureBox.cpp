@@ -22,7 +22,7 @@ void PictureBox::LoadFromFile(const std::filesystem::path& file) {
 }
 
 QImage& PictureBox::Canvas() {
-  // QPainter draws on 32-bit images; decoded pictures come as 24-bit or grey.
+  // QPainter draws on 32-bit images, which colour pictures are already; grey ones are not.
   if (picture_.format() != QImage::Format_RGB32 &&
       picture_.format() != QImage::Format_ARGB32_Premultiplied) {
     picture_ = picture_.convertToFormat(QImage::Format_RGB32);

@@ -34,6 +34,16 @@ struct JpegErrors {
 // was there, as the game has always done.
 void IgnoreWarning(j_common_ptr) {}
 
+// libjpeg-turbo's extended colour spaces write the pixels in the order QImage keeps them.
+#ifndef JCS_EXTENSIONS
+#error "the picture loader needs libjpeg-turbo (its extended colour spaces)"
+#endif
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE kRgb32Layout = JCS_EXT_BGRX;
+#else
+constexpr J_COLOR_SPACE kRgb32Layout = JCS_EXT_XRGB;
+#endif
+
 // libjpeg calls this as it reads; a progressive file with more scans than any real
 // picture has is stopped here, since each scan costs a pass over the whole picture.
 void LimitScans(j_common_ptr info) {
@@ -54,13 +64,11 @@ bool SizeAllowed(JDIMENSION width, JDIMENSION height, int bytesPerPixel) {
          kPictureBytesLimit;
 }
 
-// Converts an Adobe CMYK row (stored inverted) to RGB in place-safe order.
-void CmykRowToRgb(const JSAMPLE* cmyk, std::uint8_t* rgb, JDIMENSION width) {
+// Converts an Adobe CMYK row (stored inverted) to 32-bit RGB.
+void CmykRowToRgb(const JSAMPLE* cmyk, QRgb* rgb, JDIMENSION width) {
   for (JDIMENSION x = 0; x < width; ++x) {
     const int k = cmyk[4 * x + 3];
-    rgb[3 * x + 0] = static_cast<std::uint8_t>(cmyk[4 * x + 0] * k / 255);
-    rgb[3 * x + 1] = static_cast<std::uint8_t>(cmyk[4 * x + 1] * k / 255);
-    rgb[3 * x + 2] = static_cast<std::uint8_t>(cmyk[4 * x + 2] * k / 255);
+    rgb[x] = qRgb(cmyk[4 * x + 0] * k / 255, cmyk[4 * x + 1] * k / 255, cmyk[4 * x + 2] * k / 255);
   }
 }
 
@@ -88,8 +96,10 @@ bool Decode(const std::uint8_t* bytes, std::size_t size, QImage* out, JpegErrors
   jpeg_read_header(&info, TRUE);
   const bool grey = info.num_components == 1;
   const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
-  info.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : JCS_RGB);
-  if (!SizeAllowed(info.image_width, info.image_height, grey ? 1 : 3)) {
+  // Colour goes straight into the layout of QImage::Format_RGB32 (blue, green, red and a
+  // byte of 0xFF on a little-endian machine), which painting uses without converting.
+  info.out_color_space = grey ? JCS_GRAYSCALE : (cmyk ? JCS_CMYK : kRgb32Layout);
+  if (!SizeAllowed(info.image_width, info.image_height, grey ? 1 : 4)) {
     std::snprintf(errors->message, sizeof errors->message, "Picture too large (%u x %u)",
                   info.image_width, info.image_height);
     jpeg_destroy_decompress(&info);
@@ -98,7 +108,7 @@ bool Decode(const std::uint8_t* bytes, std::size_t size, QImage* out, JpegErrors
   jpeg_start_decompress(&info);
 
   *out = QImage(static_cast<int>(info.output_width), static_cast<int>(info.output_height),
-                grey ? QImage::Format_Grayscale8 : QImage::Format_RGB888);
+                grey ? QImage::Format_Grayscale8 : QImage::Format_RGB32);
   if (out->isNull()) {
     std::snprintf(errors->message, sizeof errors->message, "Picture too large (%u x %u)",
                   info.output_width, info.output_height);
@@ -110,7 +120,7 @@ bool Decode(const std::uint8_t* bytes, std::size_t size, QImage* out, JpegErrors
     std::uint8_t* target = out->scanLine(static_cast<int>(info.output_scanline));
     JSAMPROW row = cmyk ? cmykRow->data() : target;
     jpeg_read_scanlines(&info, &row, 1);
-    if (cmyk) CmykRowToRgb(cmykRow->data(), target, info.output_width);
+    if (cmyk) CmykRowToRgb(cmykRow->data(), reinterpret_cast<QRgb*>(target), info.output_width);
   }
   jpeg_finish_decompress(&info);
   jpeg_destroy_decompress(&info);
@@ -141,18 +151,17 @@ QImage LoadPicture(const std::filesystem::path& file) {
     throw GameError("Unknown picture file extension (." + extension + ")");
   }
   std::ifstream stream(file, std::ios::binary);
-  if (!stream) throw GameError("Cannot open file " + file.string());
-  // Read whole, but no further than the largest picture allowed.
-  std::vector<std::uint8_t> bytes;
-  std::vector<char> chunk(64 * 1024);
-  while (stream.read(chunk.data(), static_cast<std::streamsize>(chunk.size())) ||
-         stream.gcount() > 0) {
-    bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + stream.gcount());
-    if (bytes.size() > kPictureBytesLimit) {
-      throw GameError("Picture too large (" + file.string() + " has more than " +
-                      std::to_string(kPictureBytesLimit) + " bytes)");
-    }
+  std::error_code error;
+  const std::uintmax_t size = std::filesystem::file_size(file, error);
+  if (!stream || error) throw GameError("Cannot open file " + file.string());
+  // Read whole in one go, but only up to the largest picture allowed.
+  if (size > kPictureBytesLimit) {
+    throw GameError("Picture too large (" + file.string() + " has more than " +
+                    std::to_string(kPictureBytesLimit) + " bytes)");
   }
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  stream.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(size));
+  bytes.resize(static_cast<std::size_t>(stream.gcount()));
   return DecodeJpeg(bytes.data(), bytes.size());
 }
 

@@ -19,7 +19,8 @@ inline constexpr int kPictureScanLimit = 64;
 
 // Loads a picture file the way every picture control of the game does: the format is
 // chosen by the extension ("jpg" or "jpeg", in any case) and the file is decoded with
-// libjpeg. A greyscale JPEG gives an 8-bit grey image, anything else 24-bit colour.
+// libjpeg. A greyscale JPEG gives an 8-bit grey image, anything else 32-bit colour
+// (QImage::Format_RGB32), which is what painting uses.
 // Throws GameError with "Unknown picture file extension (.ext)", "Cannot open file
 // <path>", "Picture too large (<width> x <height>)" or libjpeg's own message; nothing is
 // returned half decoded.

@@ -2,92 +2,211 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <thread>
-#include <vector>
 
 #include "platform/WavCheck.h"
 
 namespace quenna {
+namespace {
 
-SdlSound::~SdlSound() {
-  if (device_ != 0) SDL_CloseAudioDevice(device_);
-  if (tried_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
+// The format of every sound of the game's data, which the device is opened in.
+constexpr int kDeviceRate = 22050;
+constexpr int kDeviceChannels = 1;
+constexpr SDL_AudioFormat kDeviceFormat = AUDIO_S16SYS;
+// Samples per round of SDL's audio thread: about 46 ms, so a stop is heard at once.
+constexpr Uint16 kDeviceSamples = 1024;
+// How much of a sound in another format is converted at a time, in sample frames.
+constexpr Uint32 kConvertFrames = 4096;
+
+Uint8 SilenceOf(SDL_AudioFormat format) {
+  return format == AUDIO_U8 ? 0x80 : 0x00;
 }
 
-bool SdlSound::OpenDevice() {
-  if (tried_) return device_ != 0;
-  tried_ = true;
+}  // namespace
+
+// A sound as read from its file, and how far it has been played.
+struct SdlSound::Sound {
+  Sound(Uint8* samples, Uint32 length) : samples(samples), length(length) {}
+  ~Sound() {
+    if (converter != nullptr) SDL_FreeAudioStream(converter);
+    SDL_FreeWAV(samples);
+  }
+  Sound(const Sound&) = delete;
+  Sound& operator=(const Sound&) = delete;
+
+  Uint8* samples;
+  Uint32 length;
+  // The next byte of `samples` for the device, or for the converter.
+  Uint32 position = 0;
+  Uint32 frameBytes = 1;
+  // Only for a sound in another format than the device's.
+  SDL_AudioStream* converter = nullptr;
+};
+
+SdlSound::SdlSound() : opener_([this] { OpenDevice(); }) {}
+
+SdlSound::~SdlSound() {
+  if (!DeviceReady()) return;
+  // Closing the device would wait for SDL's audio thread to play out two more rounds and
+  // end, a good tenth of a second at the end of every game. Paused, the thread no longer
+  // calls FillDevice, so the sound may go; the device closes with the process.
+  SDL_PauseAudioDevice(device_, 1);
+}
+
+bool SdlSound::DeviceReady() {
+  if (opener_.joinable()) opener_.join();
+  return device_ != 0;
+}
+
+void SdlSound::OpenDevice() {
   SDL_AudioSpec wanted{};
-  wanted.freq = 44100;
-  wanted.format = AUDIO_S16SYS;
-  wanted.channels = 2;
-  wanted.samples = 2048;
-  SDL_AudioSpec have{};
+  wanted.freq = kDeviceRate;
+  wanted.format = kDeviceFormat;
+  wanted.channels = kDeviceChannels;
+  wanted.samples = kDeviceSamples;
+  wanted.callback = FillDevice;
+  wanted.userdata = this;
   // SDL would otherwise take SIGINT and SIGTERM for an event queue nobody reads, and the
   // game would no longer stop when asked to (QuitSignals handles them).
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  // With no changes allowed, SDL itself adapts a device that cannot take this format, and
+  // FillDevice always writes the format asked for.
+  SDL_AudioDeviceID device = 0;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &have, 0);
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
   }
-  if (device_ == 0) {
+  if (device == 0) {
     // No sound card or no sound server: the dummy driver swallows the sound in real
     // time, so waits and replacements behave as with a device.
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-      device_ = SDL_OpenAudioDevice(nullptr, 0, &wanted, &have, 0);
+      device = SDL_OpenAudioDevice(nullptr, 0, &wanted, nullptr, 0);
     }
   }
-  if (device_ == 0) return false;
-  frequency_ = have.freq;
-  channels_ = have.channels;
-  format_ = have.format;
-  SDL_PauseAudioDevice(device_, 0);
-  return true;
+  // SDL keeps its error messages per thread and frees them by itself only for threads it
+  // made; this one ends here.
+  SDL_TLSCleanup();
+  const std::lock_guard lock(mutex_);
+  device_ = device;
+  opened_ = true;
+  if (pending_) StartLocked(std::move(pending_));
+}
+
+void SdlSound::FillDevice(void* self, std::uint8_t* out, int length) {
+  static_cast<SdlSound*>(self)->Fill(out, length);
+}
+
+void SdlSound::Fill(std::uint8_t* out, int length) {
+  std::memset(out, SilenceOf(kDeviceFormat), static_cast<std::size_t>(length));
+  Sound* sound = playing_.get();
+  if (sound == nullptr || ended_) return;
+  const auto wanted = static_cast<Uint32>(length);
+  if (sound->converter == nullptr) {
+    const Uint32 count = std::min(wanted, sound->length - sound->position);
+    std::memcpy(out, sound->samples + sound->position, count);
+    sound->position += count;
+    if (sound->position == sound->length) ended_ = true;
+    return;
+  }
+  Uint32 written = 0;
+  while (written < wanted) {
+    const int got =
+        SDL_AudioStreamGet(sound->converter, out + written, static_cast<int>(wanted - written));
+    if (got < 0) {
+      ended_ = true;
+      return;
+    }
+    written += static_cast<Uint32>(got);
+    if (written == wanted) break;
+    if (sound->position == sound->length) {
+      // Everything is in the converter, and it has given out all it holds.
+      if (SDL_AudioStreamAvailable(sound->converter) == 0) ended_ = true;
+      if (got == 0) break;
+      continue;
+    }
+    const Uint32 count =
+        std::min(kConvertFrames * sound->frameBytes, sound->length - sound->position);
+    if (SDL_AudioStreamPut(sound->converter, sound->samples + sound->position,
+                           static_cast<int>(count)) != 0) {
+      ended_ = true;
+      return;
+    }
+    sound->position += count;
+    if (sound->position == sound->length) SDL_AudioStreamFlush(sound->converter);
+  }
+  if (sound->position == sound->length && SDL_AudioStreamAvailable(sound->converter) == 0) {
+    ended_ = true;
+  }
 }
 
 void SdlSound::Stop() {
-  if (device_ != 0) SDL_ClearQueuedAudio(device_);
+  const std::lock_guard lock(mutex_);
+  StopLocked();
+}
+
+void SdlSound::StopLocked() {
+  pending_.reset();
+  if (device_ == 0) return;
+  // Paused, the device plays silence and FillDevice is not called.
+  SDL_PauseAudioDevice(device_, 1);
+  std::unique_ptr<Sound> stopped;
+  SDL_LockAudioDevice(device_);
+  stopped = std::move(playing_);
+  ended_ = true;
+  SDL_UnlockAudioDevice(device_);
+}
+
+void SdlSound::StartLocked(std::unique_ptr<Sound> sound) {
+  if (!opened_) {
+    pending_ = std::move(sound);
+    return;
+  }
+  if (device_ == 0) return;
+  SDL_LockAudioDevice(device_);
+  playing_ = std::move(sound);
+  ended_ = false;
+  SDL_UnlockAudioDevice(device_);
+  SDL_PauseAudioDevice(device_, 0);
 }
 
 void SdlSound::Play(const std::filesystem::path& file, bool wait) {
-  if (!OpenDevice()) return;
-  SDL_ClearQueuedAudio(device_);
+  Stop();
   if (file.empty()) return;
 
   if (!WavFileProblem(file).empty()) return;  // silent, as for a missing file; see WavCheck.h
-  SDL_AudioSpec wavFormat{};
+  SDL_AudioSpec format{};
   Uint8* samples = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV(file.c_str(), &wavFormat, &samples, &length) == nullptr) return;  // silent
+  if (SDL_LoadWAV(file.c_str(), &format, &samples, &length) == nullptr) return;  // silent
+  auto sound = std::make_unique<Sound>(samples, length);
+  sound->frameBytes = std::max<Uint32>(1, SDL_AUDIO_BITSIZE(format.format) / 8 * format.channels);
+  sound->length -= sound->length % sound->frameBytes;
+  const Uint8 silence = SilenceOf(format.format);
+  if (std::all_of(samples, samples + sound->length, [&](Uint8 byte) { return byte == silence; })) {
+    return;  // the sound playing is stopped, and that is all a silence does
+  }
+  if (format.format != kDeviceFormat || format.channels != kDeviceChannels ||
+      format.freq != kDeviceRate) {
+    sound->converter = SDL_NewAudioStream(format.format, format.channels, format.freq,
+                                          kDeviceFormat, kDeviceChannels, kDeviceRate);
+    if (sound->converter == nullptr) return;  // silent
+  }
+  const auto seconds = std::chrono::milliseconds(
+      1000LL * sound->length / (std::uint64_t{sound->frameBytes} * std::max(1, format.freq)));
 
-  SDL_AudioCVT convert{};
-  int built = SDL_BuildAudioCVT(&convert, wavFormat.format, wavFormat.channels, wavFormat.freq,
-                                format_, static_cast<Uint8>(channels_), frequency_);
-  if (built < 0) {
-    SDL_FreeWAV(samples);
-    return;
+  if (wait && !DeviceReady()) return;
+  {
+    const std::lock_guard lock(mutex_);
+    StartLocked(std::move(sound));
   }
-  std::vector<Uint8> buffer(static_cast<std::size_t>(length) * std::max(1, convert.len_mult));
-  std::copy(samples, samples + length, buffer.begin());
-  SDL_FreeWAV(samples);
-  Uint32 converted = length;
-  if (built == 1) {
-    convert.buf = buffer.data();
-    convert.len = static_cast<int>(length);
-    if (SDL_ConvertAudio(&convert) != 0) return;
-    converted = static_cast<Uint32>(convert.len_cvt);
-  }
-  SDL_QueueAudio(device_, buffer.data(), converted);
   if (!wait) return;
-
-  // Waits for the queue to drain, with a margin in case the device stalls.
-  const int bytesPerSecond = frequency_ * channels_ * SDL_AUDIO_BITSIZE(format_) / 8;
-  const auto limit =
-      std::chrono::steady_clock::now() +
-      std::chrono::milliseconds(1000 + 1000LL * converted / std::max(1, bytesPerSecond));
-  while (SDL_GetQueuedAudioSize(device_) > 0 && std::chrono::steady_clock::now() < limit) {
+  // Waits for the sound to end, with a margin in case the device stalls.
+  const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(1) + seconds;
+  while (!ended_ && std::chrono::steady_clock::now() < limit) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
 }

@@ -11,9 +11,8 @@ namespace quenna {
 // What the game plays: a RIFF WAVE file of plain PCM (8, 16, 24 or 32 bits) or 32-bit
 // float samples, 1 to 8 channels, 8000 to 192000 samples a second, at most 64 MiB and ten
 // minutes long. SDL's WAV reader believes the sizes a file claims (a 44-byte header can
-// make it ask for 3.7 GB) and a short sound converted for the device can grow twentyfold,
-// so a file is checked before SDL sees it: every chunk up to the samples must lie within
-// the file, and the format must be one of the above.
+// make it ask for 3.7 GB), so a file is checked before SDL sees it: every chunk up to the
+// samples must lie within the file, and the format must be one of the above.
 inline constexpr std::uintmax_t kWavFileLimit = 64 * 1024 * 1024;
 inline constexpr int kWavSecondsLimit = 600;
 // The format and the start of the samples must lie within the file's first bytes.

@@ -24,5 +24,7 @@ struct TempFolder {
 };
 
 inline const std::filesystem::path kContent = QUENNA2_CONTENT_DIR;
+// The data folder the build makes beside the game from kContent.
+inline const std::filesystem::path kBuiltData = QUENNA2_BUILT_DATA_DIR;
 
 }  // namespace quenna::datakit::testing

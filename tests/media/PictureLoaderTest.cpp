@@ -39,8 +39,8 @@ std::string LoadError(const std::filesystem::path& file) {
   return "loaded";
 }
 
-// Colour pictures come as 24-bit, greyscale ones as 8-bit grey; progressive files and
-// upper-case extensions load like any other.
+// Colour pictures come as 32-bit, ready to paint, greyscale ones as 8-bit grey;
+// progressive files and upper-case extensions load like any other.
 TEST(PictureLoader, DecodesColourGreyProgressiveAndAnyCase) {
   FixtureData data;
   const QImage colour = Gradient(64, 48);
@@ -51,12 +51,13 @@ TEST(PictureLoader, DecodesColourGreyProgressiveAndAnyCase) {
 
   for (const char* name : {"colour.jpg", "progressive.JPEG", "upper.JPG"}) {
     const QImage picture = LoadPicture(data.Root() / name);
-    EXPECT_EQ(picture.format(), QImage::Format_RGB888) << name;
+    EXPECT_EQ(picture.format(), QImage::Format_RGB32) << name;
     EXPECT_EQ(picture.size(), QSize(64, 48)) << name;
     const QColor pixel = picture.pixelColor(40, 30);
     EXPECT_NEAR(pixel.red(), 40, 6) << name;
     EXPECT_NEAR(pixel.green(), 30, 6) << name;
     EXPECT_NEAR(pixel.blue(), 128, 6) << name;
+    EXPECT_EQ(qAlpha(reinterpret_cast<const QRgb*>(picture.constScanLine(30))[40]), 255) << name;
   }
   const QImage grey = LoadPicture(data.Root() / "grey.jpg");
   EXPECT_EQ(grey.format(), QImage::Format_Grayscale8);

@@ -1,8 +1,13 @@
 #include "Build.h"
 
 #include <algorithm>
+#include <atomic>
+#include <exception>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <map>
+#include <thread>
 
 #include "PageView.h"
 #include "Render.h"
@@ -35,6 +40,46 @@ std::vector<std::filesystem::path> FilesWithExtension(const std::filesystem::pat
   // Directory order differs between machines; the output must not.
   std::sort(files.begin(), files.end());
   return files;
+}
+
+// Runs work(0) .. work(count - 1) on every core, each index once. Pictures are painted
+// each on its own, from nothing but their sources, so the order does not change a byte.
+// A failure is thrown after all have run: the one of the lowest index, as one core would.
+void OnEveryCore(std::size_t count, const std::function<void(std::size_t)>& work) {
+  std::vector<std::exception_ptr> failures(count);
+  std::atomic<std::size_t> next{0};
+  const auto worker = [&] {
+    for (std::size_t index = next++; index < count; index = next++) {
+      try {
+        work(index);
+      } catch (...) {
+        failures[index] = std::current_exception();
+      }
+    }
+  };
+  const std::size_t cores = std::max(1u, std::thread::hardware_concurrency());
+  std::vector<std::thread> helpers;
+  for (std::size_t i = 1; i < std::min(cores, count); ++i) helpers.emplace_back(worker);
+  worker();
+  for (std::thread& helper : helpers) helper.join();
+  for (const std::exception_ptr& failure : failures) {
+    if (failure) std::rethrow_exception(failure);
+  }
+}
+
+// Everything the build makes to be heard.
+struct Sounds {
+  std::vector<Voice> voices;
+  std::vector<std::int16_t> theme;
+  std::vector<std::int16_t> chime;
+};
+
+Sounds MakeSounds(const std::vector<SpeechSource>& speeches) {
+  Sounds made;
+  for (const SpeechSource& speech : speeches) made.voices.push_back(Speak(speech));
+  made.theme = ThemeTune();
+  made.chime = BonusChime();
+  return made;
 }
 
 std::vector<std::uint8_t> Shifted(const std::string& text) {
@@ -162,9 +207,11 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   // data folder whole.
   const std::vector<PageSource> pages = ReadAllPages(contentFolder);
   std::vector<PictureSource> pictures = ReadAllPictures(contentFolder);
-  for (PictureSource& picture : pictures) {
-    if (NeedsPages(picture)) ResolvePageViews(picture, pages);
-  }
+  PageRenders pageRenders;
+  OnEveryCore(pictures.size(), [&](std::size_t index) {
+    PictureSource& picture = pictures[index];
+    if (NeedsPages(picture)) ResolvePageViews(picture, pages, &pageRenders);
+  });
   std::vector<std::string> messages;
   std::vector<std::string> narrations;
   for (const PageSource& page : pages) {
@@ -176,35 +223,48 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
   const std::string help = HelpWithVirtueWords(ReadTextFile(helpFile), virtues, helpFile.string());
   const std::vector<SpeechSource> speeches = ReadAllSpeeches(contentFolder);
   for (const ContentError& problem : SpokenWordsShown(speeches, pictures)) throw problem;
-  std::vector<Voice> voices;
-  for (const SpeechSource& speech : speeches) voices.push_back(Speak(speech));
-  // The dialogues written so far; a roster row without one simply has no file yet.
+  // The voices and the music are made on a thread of their own while the pages and pictures
+  // are painted.
+  std::future<Sounds> sounds = std::async(std::launch::async, MakeSounds, std::cref(speeches));
   std::vector<std::pair<std::string, std::string>> dialogues;
-  for (const TalkSource& talk : ReadAllTalks(contentFolder))
-    dialogues.emplace_back(DialogueGamePath(talk.name), DialogueFileText(talk));
-
   std::string grid;
-  std::vector<std::vector<std::uint8_t>> scenePictures;
-  for (const PageSource& page : pages) {
-    const RenderedScene rendered = RenderScene(page.scene);
-    const auto values = GridValues(rendered);
-    for (const Clickable& clickable : page.scene.clickables) {
-      for (int value : {clickable.value, clickable.heldValue}) {
-        if (value != 0 && std::find(values.begin(), values.end(), value) == values.end()) {
-          throw ContentError(clickable.pos,
-                             "\"" + clickable.name + "\" (value " + std::to_string(value) +
-                                 ") is not clickable anywhere: it is hidden or too small; "
-                                 "make it bigger or draw it later");
+  std::vector<std::vector<std::uint8_t>> scenePictures(pages.size());
+  std::vector<std::vector<std::uint8_t>> otherPictures(pictures.size());
+  try {
+    // The dialogues written so far; a roster row without one simply has no file yet.
+    for (const TalkSource& talk : ReadAllTalks(contentFolder))
+      dialogues.emplace_back(DialogueGamePath(talk.name), DialogueFileText(talk));
+
+    std::vector<std::string> gridRecords(pages.size());
+    OnEveryCore(pages.size(), [&](std::size_t index) {
+      const PageSource& page = pages[index];
+      const RenderedScene rendered = RenderScene(page.scene);
+      const auto values = GridValues(rendered);
+      for (const Clickable& clickable : page.scene.clickables) {
+        for (int value : {clickable.value, clickable.heldValue}) {
+          if (value != 0 && std::find(values.begin(), values.end(), value) == values.end()) {
+            throw ContentError(clickable.pos,
+                               "\"" + clickable.name + "\" (value " + std::to_string(value) +
+                                   ") is not clickable anywhere: it is hidden or too small; "
+                                   "make it bigger or draw it later");
+          }
         }
       }
-    }
-    grid += GridRecord(values);
-    scenePictures.push_back(EncodeJpeg(rendered.picture, kJpegQuality));
+      gridRecords[index] = GridRecord(values);
+      scenePictures[index] = EncodeJpeg(rendered.picture, kJpegQuality);
+    });
+    for (const std::string& record : gridRecords) grid += record;
+    OnEveryCore(pictures.size(), [&](std::size_t index) {
+      const PictureSource& picture = pictures[index];
+      otherPictures[index] = EncodeJpeg(RenderScene(picture.scene).picture, picture.quality);
+    });
+  } catch (...) {
+    // A speech comes before the dialogues and pictures: its mistake is the one reported.
+    sounds.get();
+    throw;
   }
-  std::vector<std::vector<std::uint8_t>> otherPictures;
-  for (const PictureSource& picture : pictures) {
-    otherPictures.push_back(EncodeJpeg(RenderScene(picture.scene).picture, picture.quality));
-  }
+  const Sounds made = sounds.get();
+  const std::vector<Voice>& voices = made.voices;
 
   for (const PageSource& page : pages) {
     const auto index = static_cast<std::size_t>(page.tab - 1);
@@ -229,8 +289,8 @@ void BuildDataFolder(const std::filesystem::path& contentFolder,
     WriteDataFile(dataFolder, gamePath, Shifted(text));
     log << "dialogue " << gamePath << "\n";
   }
-  WriteDataFile(dataFolder, std::string(kThemeSound), WavFile(ThemeTune()));
-  WriteDataFile(dataFolder, std::string(kBonusSound), WavFile(BonusChime()));
+  WriteDataFile(dataFolder, std::string(kThemeSound), WavFile(made.theme));
+  WriteDataFile(dataFolder, std::string(kBonusSound), WavFile(made.chime));
   WriteDataFile(dataFolder, std::string(kSilenceSound), WavFile(Silence(0.1)));
   for (std::size_t i = 0; i < speeches.size(); ++i) {
     WriteDataFile(dataFolder, speeches[i].output, WavFile(voices[i].samples, voices[i].rate));

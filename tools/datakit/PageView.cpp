@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 #include "Painters.h"
 #include "Render.h"
@@ -19,31 +22,44 @@ const PageSource& PageOfYear(const std::vector<PageSource>& pages, int year, con
 }
 
 // One pass of a box blur along the rows (or, transposed, the columns) of a 32-bit image.
+// The pixels are reached from the first row's address and the row stride, worked out once:
+// QImage::scanLine() checks and detaches the image on every call.
 void BoxPass(QImage& image, int radius, bool vertical) {
   const int width = image.width();
   const int height = image.height();
   const int lines = vertical ? width : height;
   const int length = vertical ? height : width;
-  std::vector<QRgb> line(static_cast<std::size_t>(length));
-  auto pixel = [&](int a, int b) -> QRgb& {
-    const int x = vertical ? a : b;
-    const int y = vertical ? b : a;
-    return reinterpret_cast<QRgb*>(image.scanLine(y))[x];
-  };
+  QRgb* const first = reinterpret_cast<QRgb*>(image.bits());
+  const std::ptrdiff_t rowStep = image.bytesPerLine() / static_cast<std::ptrdiff_t>(sizeof(QRgb));
+  const std::ptrdiff_t lineStep = vertical ? 1 : rowStep;
+  const std::ptrdiff_t pixelStep = vertical ? rowStep : 1;
   const int span = 2 * radius + 1;
+  // Each line is copied with its edge pixels repeated radius + 1 times on either side, so the
+  // border does not darken and the window never leaves the copy.
+  std::vector<QRgb> padded(static_cast<std::size_t>(length + 2 * radius + 2));
+  QRgb* const line = padded.data() + radius + 1;
+  // Sums divided by the span, looked up: a division per channel and pixel was the blur's
+  // largest cost, and the table gives the same quotients.
+  std::vector<std::uint8_t> mean(static_cast<std::size_t>(255 * span + 1));
+  for (std::size_t sum = 0; sum < mean.size(); ++sum) {
+    mean[sum] = static_cast<std::uint8_t>(sum / static_cast<std::size_t>(span));
+  }
   for (int a = 0; a < lines; ++a) {
-    for (int b = 0; b < length; ++b) line[static_cast<std::size_t>(b)] = pixel(a, b);
-    // Edges repeat their last pixel, so the border does not darken.
-    auto at = [&](int b) { return line[static_cast<std::size_t>(std::clamp(b, 0, length - 1))]; };
+    QRgb* const start = first + a * lineStep;
+    for (int b = 0; b < length; ++b) line[b] = start[b * pixelStep];
+    std::fill(padded.begin(), padded.begin() + radius + 1, line[0]);
+    std::fill(padded.end() - radius - 1, padded.end(), line[length - 1]);
     int sum[4] = {0, 0, 0, 0};
     for (int b = -radius; b <= radius; ++b) {
-      const QRgb c = at(b);
+      const QRgb c = line[b];
       sum[0] += qRed(c), sum[1] += qGreen(c), sum[2] += qBlue(c), sum[3] += qAlpha(c);
     }
     for (int b = 0; b < length; ++b) {
-      pixel(a, b) = qRgba(sum[0] / span, sum[1] / span, sum[2] / span, sum[3] / span);
-      const QRgb out = at(b - radius);
-      const QRgb in = at(b + radius + 1);
+      start[b * pixelStep] =
+          qRgba(mean[static_cast<std::size_t>(sum[0])], mean[static_cast<std::size_t>(sum[1])],
+                mean[static_cast<std::size_t>(sum[2])], mean[static_cast<std::size_t>(sum[3])]);
+      const QRgb out = line[b - radius];
+      const QRgb in = line[b + radius + 1];
       sum[0] += qRed(in) - qRed(out);
       sum[1] += qGreen(in) - qGreen(out);
       sum[2] += qBlue(in) - qBlue(out);
@@ -67,7 +83,8 @@ void Blur(QImage& image, int radius) {
   }
 }
 
-void ResolvePageViews(PictureSource& picture, const std::vector<PageSource>& pages) {
+void ResolvePageViews(PictureSource& picture, const std::vector<PageSource>& pages,
+                      PageRenders* renders) {
   for (const Sitter& sitter : picture.sitters) {
     const PageSource& page = PageOfYear(pages, sitter.year, sitter.pos);
     const auto person =
@@ -111,14 +128,18 @@ void ResolvePageViews(PictureSource& picture, const std::vector<PageSource>& pag
   }
   if (picture.scenery) {
     const PageView& view = *picture.scenery;
-    picture.scene.underlay = PageViewImage(PageOfYear(pages, view.year, view.pos), view,
-                                           QSize(picture.scene.width, picture.scene.height));
+    picture.scene.underlay =
+        PageViewImage(PageOfYear(pages, view.year, view.pos), view,
+                      QSize(picture.scene.width, picture.scene.height), renders);
   }
 }
 
-QImage PageViewImage(const PageSource& page, const PageView& view, QSize size) {
+namespace {
+
+// The page painted whole, without its people unless asked for.
+QImage WholePage(const PageSource& page, bool people) {
   Scene scene = page.scene;
-  if (!view.people) {
+  if (!people) {
     std::vector<Layer> kept;
     for (const Layer& layer : scene.layers) {
       const bool person = layer.clickable >= 0 &&
@@ -127,7 +148,28 @@ QImage PageViewImage(const PageSource& page, const PageView& view, QSize size) {
     }
     scene.layers = kept;
   }
-  const QImage whole = RenderScene(scene).picture;
+  return RenderScene(scene).picture;
+}
+
+}  // namespace
+
+QImage PageRenders::Whole(const PageSource& page, bool people) {
+  const auto key = std::make_pair(&page, people);
+  {
+    const std::lock_guard lock(mutex_);
+    const auto found = renders_.find(key);
+    if (found != renders_.end()) return found->second;
+  }
+  // Painted outside the lock; two threads painting the same page get the same picture.
+  QImage whole = WholePage(page, people);
+  const std::lock_guard lock(mutex_);
+  return renders_.emplace(key, std::move(whole)).first->second;
+}
+
+QImage PageViewImage(const PageSource& page, const PageView& view, QSize size,
+                     PageRenders* renders) {
+  const QImage whole =
+      renders != nullptr ? renders->Whole(page, view.people) : WholePage(page, view.people);
   const QRectF cells = view.cells.isEmpty() ? QRectF(0, 0, whole.width() / double(kCellPixels),
                                                      whole.height() / double(kCellPixels))
                                             : view.cells;
