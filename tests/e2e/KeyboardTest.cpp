@@ -2,8 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <random>
+#include <set>
+
+#include "cards/TPlayCards.h"
+#include "core/WorldTables.h"
+#include "media/DataFolder.h"
+#include "shell/Game.h"
 #include "shell/TForm1.h"
 #include "support/TalkFixtures.h"
+#include "talk/Dialogue.h"
+#include "talk/Roster.h"
 #include "talk/TCloseUp.h"
 
 namespace quenna {
@@ -68,6 +78,88 @@ TEST(ReadAloud, SpeaksEachTextAsItAppearsAndNothingWhenOff) {
   Key(form, Qt::Key_S);
   EXPECT_EQ(test.platform.Said(), std::vector<std::string>{""}) << "switching off stops the voice";
   EXPECT_TRUE(test.platform.Errors().empty());
+}
+
+// With the keyboard alone, on the game's own data: Enter starts the game from the title
+// and opens the card window on the cover, Esc closes it with the task given, Page Down
+// turns to the task's page, T switches to talk, Tab moves to a person and Enter meets
+// them; in the close-up Space pages, digits choose the topic and the question and the
+// key's letter answers. Three levels so, then Ctrl+S saves the game. The card game is
+// switched off from the menu: its own keys are not part of this test.
+TEST(Keyboard, TitleThreeLevelsAndASaveWithKeysAlone) {
+  const DataFolder data(QUENNA2_DATA_DIR);
+  const auto user = std::filesystem::temp_directory_path() /
+                    ("quenna2-keys-" + std::to_string(std::random_device()()));
+  std::filesystem::create_directories(user);
+  FakePlatform platform;
+  {
+    Game game(platform, GamePaths{QUENNA2_DATA_DIR, user});
+    TForm1& form = game.Form1();
+    GameState& state = game.State();
+    form.show();
+    form.FormActivate();
+    Key(form, Qt::Key_Return);
+    ASSERT_TRUE(state.GameStarted);
+    form.CardsOff->trigger();
+
+    std::set<int> metSpeakers;
+    for (int level = 1; level <= 3; ++level) {
+      SCOPED_TRACE("level " + std::to_string(level));
+      ASSERT_EQ(form.Dates->currentIndex(), 0);
+      platform.ExpectModal([](QWidget& window) {
+        EXPECT_TRUE(dynamic_cast<TPlayCards&>(window).Continue->isVisible());
+        Key(window, Qt::Key_Escape);
+      });
+      Key(form, Qt::Key_Return);
+      ASSERT_EQ(platform.PendingModalDrivers(), 0u) << "Enter on the cover opens the card window";
+      ASSERT_NE(state.TaskTab, 0);
+      const int tab = state.TaskTab == kAnyTab ? 9 : state.TaskTab;
+      for (int page = 0; page < tab; ++page) Key(form, Qt::Key_PageDown);
+      ASSERT_EQ(state.CurrentTab, tab);
+      Key(form, Qt::Key_T);
+      ASSERT_EQ(state.ActionMode, kTalkMode);
+
+      // Tab on until the highlight is on someone not met yet whose dialogue is built.
+      const RosterRow* person = nullptr;
+      for (int presses = 0; presses < 20 && person == nullptr; ++presses) {
+        Key(form, Qt::Key_Tab);
+        const auto spots = form.PageSpots();
+        ASSERT_GE(form.HighlightedSpot(), 0);
+        const SceneSpot& spot = spots[static_cast<std::size_t>(form.HighlightedSpot())];
+        const RosterRow* row = spot.person ? PersonAt(tab, form.Grid, spot.anchorCell) : nullptr;
+        if (row != nullptr && !metSpeakers.count(row->speaker) &&
+            std::filesystem::exists(data.Resolve(row->dialogue)))
+          person = row;
+      }
+      ASSERT_NE(person, nullptr) << "Tab reaches a person to talk to";
+      metSpeakers.insert(person->speaker);
+      const char letter = DialogueText::Read(data.Resolve(person->dialogue)).Key(0).at(0);
+      platform.ExpectModal([letter](QWidget& window) {
+        auto& closeUp = dynamic_cast<TCloseUp&>(window);
+        for (int page = 0; page < 5; ++page) Key(closeUp, Qt::Key_Space);
+        Key(closeUp, Qt::Key_1);
+        Key(closeUp, Qt::Key_1);
+        Key(closeUp, static_cast<Qt::Key>(Qt::Key_A + (letter - 'A')));
+        EXPECT_EQ(closeUp.DialogueLine, 67) << "answered right";
+        Key(closeUp, Qt::Key_Space);
+        EXPECT_FALSE(closeUp.isVisible());
+      });
+      Key(form, Qt::Key_Return);
+      ASSERT_EQ(platform.PendingModalDrivers(), 0u) << "Enter on the person opens the close-up";
+      EXPECT_EQ(state.CurrentLevel, level + 1);
+    }
+    EXPECT_GT(state.TotalScore, 0);
+
+    const auto saved = user / "keys.sav";
+    platform.AnswerFileDialog(saved);
+    Key(form, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_TRUE(state.GameSaved);
+    EXPECT_EQ(std::filesystem::file_size(saved), 1117u);
+    EXPECT_TRUE(platform.Errors().empty());
+    EXPECT_EQ(platform.UnexpectedModals(), 0);
+  }
+  std::error_code ignored;
+  std::filesystem::remove_all(user, ignored);
 }
 
 }  // namespace
