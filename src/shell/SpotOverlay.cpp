@@ -49,18 +49,24 @@ void SpotOverlay::paintEvent(QPaintEvent*) {
   const QColor person(255, 215, 0);  // gold: someone to talk to
   const QColor thing(255, 255, 255);
   const QColor keyboard(0, 255, 255);  // the spot Enter clicks
-  for (int i = 0; i < static_cast<int>(view.spots.size()); ++i) {
-    const SceneSpot& spot = view.spots[static_cast<std::size_t>(i)];
-    const bool isHighlighted = i == view.highlighted;
-    if (!view.showAll && !isHighlighted) continue;
-    const QPainterPath path = OutlinePath(spot, view.cellSize);
-    if (isHighlighted) {
-      DrawOutline(painter, path, keyboard, 4, Qt::SolidLine);
-    } else if (view.markPeople && spot.person) {
-      DrawOutline(painter, path, person, 3, Qt::SolidLine);
-    } else {
-      // Things, and everything in look mode: a thinner dashed line.
-      DrawOutline(painter, path, thing, 2, view.markPeople ? Qt::DashLine : Qt::SolidLine);
+  // Things first, then people over them, then the keyboard's spot: where two spots
+  // meet, the line shows the one that matters most.
+  const auto drawn = [&view](int i) {
+    if (i == view.highlighted) return 2;
+    return view.markPeople && view.spots[static_cast<std::size_t>(i)].person ? 1 : 0;
+  };
+  for (int layer = 0; layer <= 2; ++layer) {
+    for (int i = 0; i < static_cast<int>(view.spots.size()); ++i) {
+      if (drawn(i) != layer || (!view.showAll && layer != 2)) continue;
+      const QPainterPath path = OutlinePath(view.spots[static_cast<std::size_t>(i)], view.cellSize);
+      if (layer == 2) {
+        DrawOutline(painter, path, keyboard, 4, Qt::SolidLine);
+      } else if (layer == 1) {
+        DrawOutline(painter, path, person, 3, Qt::SolidLine);
+      } else {
+        // Things, and everything in look mode: a thinner line, dashed beside the people.
+        DrawOutline(painter, path, thing, 2, view.markPeople ? Qt::DashLine : Qt::SolidLine);
+      }
     }
   }
 }
