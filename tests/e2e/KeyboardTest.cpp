@@ -1,3 +1,4 @@
+#include <QMenu>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "media/DataFolder.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
+#include "store/TOption1.h"
 #include "support/TalkFixtures.h"
 #include "talk/Dialogue.h"
 #include "talk/Roster.h"
@@ -77,6 +79,13 @@ TEST(ReadAloud, SpeaksEachTextAsItAppearsAndNothingWhenOff) {
   ClickCell(form, 45);
   Key(form, Qt::Key_S);
   EXPECT_EQ(test.platform.Said(), std::vector<std::string>{""}) << "switching off stops the voice";
+
+  // Where no voice can start, the item is greyed and says why.
+  test.platform.SetSpeechProblem("No voice is installed to read aloud.");
+  auto* options = qobject_cast<QMenu*>(form.ReadAloud1->parent());
+  emit options->aboutToShow();
+  EXPECT_FALSE(form.ReadAloud1->isEnabled());
+  EXPECT_EQ(form.ReadAloud1->toolTip(), "No voice is installed to read aloud.");
   EXPECT_TRUE(test.platform.Errors().empty());
 }
 
@@ -84,7 +93,8 @@ TEST(ReadAloud, SpeaksEachTextAsItAppearsAndNothingWhenOff) {
 // and opens the card window on the cover, Esc closes it with the task given, Page Down
 // turns to the task's page, T switches to talk, Tab moves to a person and Enter meets
 // them; in the close-up Space pages, digits choose the topic and the question and the
-// key's letter answers. Three levels so, then Ctrl+S saves the game. The card game is
+// key's letter answers. Three levels so, then Ctrl+S saves the game; the arrows and Enter
+// replay a level from the level list and close the Hall of Fame. The card game is
 // switched off from the menu: its own keys are not part of this test.
 TEST(Keyboard, TitleThreeLevelsAndASaveWithKeysAlone) {
   const DataFolder data(QUENNA2_DATA_DIR);
@@ -155,6 +165,28 @@ TEST(Keyboard, TitleThreeLevelsAndASaveWithKeysAlone) {
     Key(form, Qt::Key_S, Qt::ControlModifier);
     EXPECT_TRUE(state.GameSaved);
     EXPECT_EQ(std::filesystem::file_size(saved), 1117u);
+
+    // The level list: Down twice chooses level 2, Enter asks to replay it, Enter says Yes.
+    platform.ExpectModal([](QWidget& window) {
+      auto& list = dynamic_cast<TOption1&>(window);
+      Key(list, Qt::Key_Down);
+      Key(list, Qt::Key_Down);
+      EXPECT_EQ(list.ChosenLine(), 1);
+      Key(list, Qt::Key_Return);
+      EXPECT_TRUE(list.Warning->isVisible());
+      Key(list, Qt::Key_Return);
+      EXPECT_FALSE(list.isVisible());
+    });
+    form.Score1->trigger();
+    EXPECT_EQ(state.CurrentLevel, 2);
+    // The Hall of Fame: the arrows choose a line, Enter closes it.
+    platform.ExpectModal([](QWidget& window) {
+      Key(window, Qt::Key_Down);
+      Key(window, Qt::Key_Return);
+      EXPECT_FALSE(window.isVisible());
+    });
+    form.HighScore1->trigger();
+    EXPECT_EQ(platform.PendingModalDrivers(), 0u);
     EXPECT_TRUE(platform.Errors().empty());
     EXPECT_EQ(platform.UnexpectedModals(), 0);
   }
