@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
 #include <QWidget>
 
 #include <functional>
@@ -29,6 +31,9 @@ class WindowKeys : public QObject {
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || widget->window() != &window_) return false;
+    // The menu bar, while Alt or F10 has it, and a field being typed in keep their keys.
+    if (qobject_cast<QMenuBar*>(widget) != nullptr || qobject_cast<QLineEdit*>(widget) != nullptr)
+      return false;
     return handler_(*static_cast<QKeyEvent*>(event));
   }
 

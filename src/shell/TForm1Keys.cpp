@@ -65,6 +65,8 @@ void TForm1::SetUpKeys() {
     view.highlighted = HighlightedSpot();
     return view;
   });
+  // A page turned to afresh starts with no spot chosen.
+  connect(Dates, &QTabBar::currentChanged, this, [this] { highlightTab_ = -1; });
   // People are marked in talk mode only.
   for (QPushButton* mode : {Look, Talk})
     connect(mode, &QPushButton::clicked, Spots, [this] { Spots->update(); });
