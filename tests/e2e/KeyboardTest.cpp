@@ -13,6 +13,7 @@
 #include "shell/Game.h"
 #include "shell/TForm1.h"
 #include "store/TOption1.h"
+#include "support/CardPlayer.h"
 #include "support/TalkFixtures.h"
 #include "talk/Dialogue.h"
 #include "talk/Roster.h"
@@ -90,13 +91,13 @@ TEST(ReadAloud, SpeaksEachTextAsItAppearsAndNothingWhenOff) {
 }
 
 // With the keyboard alone, on the game's own data: Enter starts the game from the title
-// and opens the card window on the cover, Esc closes it with the task given, Page Down
+// and opens the card window on the cover, where the card game is won with its keys and
+// C gives the task and closes it (then the card game is switched off), Page Down
 // turns to the task's page, T switches to talk, Tab moves to a person and Enter meets
 // them; in the close-up Space pages, digits choose the topic and the question and the
 // key's letter answers. Three levels so, then Ctrl+S saves the game; the arrows and Enter
-// replay a level from the level list and close the Hall of Fame. The card game is
-// switched off from the menu: its own keys are not part of this test.
-TEST(Keyboard, TitleThreeLevelsAndASaveWithKeysAlone) {
+// replay a level from the level list and close the Hall of Fame.
+TEST(Keyboard, TitleThreeLevelsACardGameAndASaveWithKeysAlone) {
   const DataFolder data(QUENNA2_DATA_DIR);
   const auto user = std::filesystem::temp_directory_path() /
                     ("quenna2-keys-" + std::to_string(std::random_device()()));
@@ -110,15 +111,27 @@ TEST(Keyboard, TitleThreeLevelsAndASaveWithKeysAlone) {
     form.FormActivate();
     Key(form, Qt::Key_Return);
     ASSERT_TRUE(state.GameStarted);
-    form.CardsOff->trigger();
 
     std::set<int> metSpeakers;
     for (int level = 1; level <= 3; ++level) {
       SCOPED_TRACE("level " + std::to_string(level));
       ASSERT_EQ(form.Dates->currentIndex(), 0);
-      platform.ExpectModal([](QWidget& window) {
-        EXPECT_TRUE(dynamic_cast<TPlayCards&>(window).Continue->isVisible());
-        Key(window, Qt::Key_Escape);
+      // The first level's card game is dealt with D and won with the arrows and Enter;
+      // then the card game is switched off. C is Continue: the task, then back.
+      const bool playCards = level == 1;
+      if (level == 2) form.CardsOff->trigger();
+      platform.ExpectModal([&platform, playCards](QWidget& window) {
+        auto& cards = dynamic_cast<TPlayCards&>(window);
+        if (playCards) {
+          testing::PressKey(cards, Qt::Key_D);
+          const testing::CardGamePlayed played =
+              testing::PlayDealtGame(cards, platform, 2000, testing::KeyMove);
+          EXPECT_TRUE(played.won) << played.stuckTable;
+          testing::PressKey(cards, Qt::Key_C);
+        }
+        EXPECT_TRUE(cards.Continue->isVisible());
+        testing::PressKey(cards, Qt::Key_C);
+        EXPECT_FALSE(cards.isVisible());
       });
       Key(form, Qt::Key_Return);
       ASSERT_EQ(platform.PendingModalDrivers(), 0u) << "Enter on the cover opens the card window";
