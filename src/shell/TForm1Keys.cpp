@@ -61,7 +61,8 @@ void TForm1::SetUpKeys() {
     view.spots = PageSpots();
     view.cellSize = CellSize;
     view.showAll = holdingShowKey_ || ShowSpots1->isChecked();
-    view.markPeople = state_.ActionMode == kTalkMode;
+    // Gold for the people only where they can be talked to.
+    view.markPeople = state_.ActionMode == kTalkMode && Talk->isEnabled();
     view.highlighted = HighlightedSpot();
     return view;
   });
