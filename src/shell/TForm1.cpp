@@ -34,6 +34,7 @@ TForm1::TForm1(Game& game, GameContext& context)
   ShowOptions(options);
   state_.CardsDisabled = options.cardGame ? 0 : 1;
   context.music.SetMusicOn(options.music);
+  SetUpKeys();
 }
 
 TForm1::~TForm1() = default;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QMainWindow>
 
 #include <cstdint>
@@ -11,10 +12,12 @@
 #include "core/GameContext.h"
 #include "core/MainForm.h"
 #include "scene/SceneFiles.h"
+#include "scene/SceneSpots.h"
 #include "shell/Autosave.h"
 #include "shell/MainWindowDesign.h"
 #include "shell/MainWindowRules.h"
 #include "shell/PlayerOptions.h"
+#include "shell/SpotOverlay.h"
 #include "store/SavedGameFile.h"
 
 namespace quenna {
@@ -130,6 +133,22 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   void MusicOFFClick();
   void Contents1Click();
 
+  // Keyboard play, the spots of the scene and read-aloud (TForm1Keys.cpp).
+  void SetUpKeys();
+  bool FormKeyDown(QKeyEvent& key);
+  bool FormKeyUp(QKeyEvent& key);
+  void ShowSpots1Click();
+  void ReadAloud1Click();
+  // Speaks a text as it appears, when read-aloud is on.
+  void SayAloud(const QString& text);
+  // The spots of the page shown, in Tab order; none on the cover and the title.
+  std::vector<SceneSpot> PageSpots() const;
+  // The spot Tab is on (an index into PageSpots), or -1.
+  int HighlightedSpot() const;
+  QAction* ShowSpots1 = nullptr;  // Tips > "Show"
+  QAction* ReadAloud1 = nullptr;  // Options > "Read Aloud"
+  SpotOverlay* Spots = nullptr;
+
   // Shows another window of the game modally; the main window is active again after.
   void ShowModalWindow(QWidget& window);
 
@@ -170,6 +189,10 @@ class TForm1 : public QMainWindow, public MainForm, public MainWindowDesign {
   Autosave autosave_;
   SavedGameDialogs dialogs_;
   bool sessionEnding_ = false;
+  // The spot Tab is on, by page and grid value, so a page change forgets it.
+  int highlightTab_ = -1;
+  int highlightValue_ = 0;
+  bool holdingShowKey_ = false;
 };
 
 }  // namespace quenna

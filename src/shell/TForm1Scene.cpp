@@ -35,6 +35,7 @@ void TForm1::Looks(int cell) {
   const std::string line = LineAt(MessageText, LookValue(Grid, cell));
   // The text files hold one byte per character, as the narration does.
   text1->setText(QString::fromLatin1(line.data(), static_cast<int>(line.size())));
+  SayAloud(text1->text());
 }
 
 void TForm1::ReadMessages() {
@@ -56,6 +57,7 @@ void TForm1::Read1Click() {
   Narration();
   Narrate1->show();
   Narr2->show();
+  SayAloud(Narr2->toPlainText());
 }
 
 void TForm1::Narration() {

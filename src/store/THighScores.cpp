@@ -2,11 +2,13 @@
 
 #include <QKeyEvent>
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/GameFiles.h"
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
+#include "core/WindowKeys.h"
 
 namespace quenna {
 namespace {
@@ -76,6 +78,8 @@ THighScores::THighScores(GameContext& context, MainForm& main, QWidget* parent)
   Button2->setFont(TimesFont(Scaled(17)));
   OnClick(Button1, &THighScores::Button1Click);
   OnClick(Button2, &THighScores::Button2Click);
+  new WindowKeys(*this,
+                 [this](QKeyEvent& key) { return key.type() == QEvent::KeyPress && KeyDown(key); });
 
   for (int slot = 0; slot < HighScoreTable::kSlots; ++slot) {
     const auto k = static_cast<std::size_t>(slot);
@@ -137,6 +141,22 @@ bool THighScores::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return GameDialog::eventFilter(watched, event);
+}
+
+bool THighScores::KeyDown(QKeyEvent& key) {
+  // The name entry keeps every key: Enter there is "Enter Your Name", its default button.
+  if (Edit1->isVisible() || !PlainKey(key)) return false;
+  if (IsEnterKey(key)) return PressButton(Button2);
+  if (key.key() != Qt::Key_Up && key.key() != Qt::Key_Down) return false;
+  const int step = key.key() == Qt::Key_Up ? -1 : 1;
+  chosenSlot_ = chosenSlot_ < 0 ? 0 : std::clamp(chosenSlot_ + step, 0, HighScoreTable::kSlots - 1);
+  for (int slot = 0; slot < HighScoreTable::kSlots; ++slot) {
+    const auto k = static_cast<std::size_t>(slot);
+    const QColor background = slot == chosenSlot_ ? QColor(0, 0, 128) : QColor(Qt::black);
+    SetBackground(L[k], background);
+    SetBackground(S[k], background);
+  }
+  return true;
 }
 
 void THighScores::Button1Click() {

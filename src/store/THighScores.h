@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,6 +51,8 @@ class THighScores : public GameDialog {
   // Esc closes the table, but never the name entry: the final score would be lost.
   void reject() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // Keys, while the table shows: Up and Down choose a line (drawn in navy), Enter closes.
+  bool KeyDown(QKeyEvent& key);
 
  private:
   // The window is laid out for 120 pixels per inch and scaled to the screen's.
@@ -61,6 +64,7 @@ class THighScores : public GameDialog {
   // The file was not read whole when it was last read; its next rewrite keeps a copy.
   bool fileDamaged_ = false;
   int pixelsPerInch_ = 120;
+  int chosenSlot_ = -1;
 };
 
 }  // namespace quenna

@@ -11,6 +11,7 @@
 
 #include "core/MainForm.h"
 #include "core/WidgetStyle.h"
+#include "core/WindowKeys.h"
 #include "core/WorldTables.h"
 #include "store/Journal.h"
 #include "store/ScoreLine.h"
@@ -195,6 +196,8 @@ TOption1::TOption1(GameContext& context, MainForm& main, QWidget* parent)
   Button2 = MakeButton("No", Warning, {319, 226, 92, 31});
   OnClick(Button1, &TOption1::Button1Click);
   OnClick(Button2, &TOption1::Button2Click);
+  new WindowKeys(*this,
+                 [this](QKeyEvent& key) { return key.type() == QEvent::KeyPress && KeyDown(key); });
 }
 
 void TOption1::DrawHeadings() {
@@ -277,6 +280,29 @@ void TOption1::ReadData(const LevelTable& table, int lineCount) {
 void TOption1::FormActivate() {
   Replay->hide();
   Cancel1->hide();
+  ListBox1->setFocus();
+}
+
+bool TOption1::KeyDown(QKeyEvent& key) {
+  if (!PlainKey(key)) return false;
+  if (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) {
+    if (Warning->isVisible()) return false;
+    const int step = key.key() == Qt::Key_Up ? -1 : 1;
+    const int line =
+        ChosenLine() < 0 ? 0 : std::clamp(ChosenLine() + step, 0, ListBox1->count() - 1);
+    ListBox1->setFocus();
+    ListBox1->setCurrentRow(line);
+    return true;
+  }
+  if (!IsEnterKey(key)) return false;
+  if (Warning->isVisible()) {
+    QWidget* focus = QApplication::focusWidget();
+    return PressButton(focus == Button2 ? Button2 : Button1);
+  }
+  if (PressFocusedButton(*this)) return true;
+  if (ChosenLine() >= 0 && PressButton(Replay)) return true;
+  Guarded([this] { Close(); });
+  return true;
 }
 
 void TOption1::ListBox1Click() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -68,6 +69,9 @@ class TOption1 : public GameDialog {
   void FormClose() override;
   // Esc presses Cancel1 while it is shown, and does nothing otherwise.
   void reject() override;
+  // Keys: Up and Down choose a line wherever the focus is; Enter presses the focused
+  // button, else "Yes" over the warning, else Replay for a chosen line, else closes.
+  bool KeyDown(QKeyEvent& key);
 
  private:
   void DrawHeadings();

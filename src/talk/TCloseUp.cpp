@@ -3,7 +3,9 @@
 #include <array>
 
 #include "core/MainForm.h"
+#include "core/ReadAloud.h"
 #include "core/WidgetStyle.h"
+#include "core/WindowKeys.h"
 #include "media/Cursors.h"
 #include "talk/CloseUpText.h"
 #include "talk/Conversation.h"
@@ -74,6 +76,8 @@ TCloseUp::TCloseUp(GameContext& context, MainForm& main, QWidget* parent)
   Next1 = MakeButton("Next >>", this, 232);
   OnClick(Next1, &TCloseUp::Next1Click);
   OnClick(Exit1, &TCloseUp::Exit1Click);
+  new WindowKeys(*this,
+                 [this](QKeyEvent& key) { return key.type() == QEvent::KeyPress && KeyDown(key); });
 
   FormCreate();
 }
@@ -112,6 +116,7 @@ void TCloseUp::CharacterTalks(const std::string& picture, const std::string& fil
   // The main window is disabled for the whole conversation; as a window of its own
   // this one stays usable all the same.
   setEnabled(true);
+  SayPage();
   context_.platform.ShowModal(*this);
 }
 
@@ -142,6 +147,7 @@ void TCloseUp::Next1Click() {
   }
   if (DialogueLine > 1) Exit1->setText("<< Back");
   if (DialogueLine > conversation::kLastQuestionLine) Next1->setEnabled(false);
+  SayPage();
 }
 
 void TCloseUp::GetLink(QLabel* label) {
@@ -179,6 +185,7 @@ void TCloseUp::LinkClick(int link) {
   } else {
     ShowAnswers(static_cast<std::int8_t>(MenuQuestionOffset(ConversationStage)));
   }
+  SayPage();
 }
 
 void TCloseUp::GetAnswer(char letter, int keyLine) {
@@ -228,8 +235,58 @@ void TCloseUp::Exit1Click() {
       break;
     case BackStep::Kind::kClose:
       Close();
-      break;
+      return;
   }
+  SayPage();
+}
+
+bool TCloseUp::KeyDown(QKeyEvent& key) {
+  if (!PlainKey(key)) return false;
+  switch (key.key()) {
+    case Qt::Key_1:
+    case Qt::Key_2:
+    case Qt::Key_3:
+    case Qt::Key_A:
+    case Qt::Key_B:
+    case Qt::Key_C: {
+      const bool digit = key.key() >= Qt::Key_1 && key.key() <= Qt::Key_3;
+      const int link = digit ? key.key() - Qt::Key_1 + 1 : key.key() - Qt::Key_A + 1;
+      // As with a click: only a link that shows and is not greyed.
+      const QLabel* label = std::array<QLabel*, 3>{A, B, C}[static_cast<std::size_t>(link - 1)];
+      if (label->isVisible() && label->isEnabled() && !label->text().isEmpty())
+        Guarded([this, link] { LinkClick(link); });
+      return true;
+    }
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+      PressButton(Next1);
+      return true;
+    case Qt::Key_Left:
+    case Qt::Key_Backspace:
+      PressButton(Exit1);
+      return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      if (!PressFocusedButton(*this)) PressButton(Next1);
+      return true;
+    case Qt::Key_S:
+      SayPage();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TCloseUp::SayPage() {
+  QString page = Talk1->text();
+  const char letters[] = {'A', 'B', 'C'};
+  int i = 0;
+  for (const QLabel* link : {A, B, C}) {
+    if (link->isVisible() && !link->text().isEmpty())
+      page += QString("\n%1: %2").arg(QChar(letters[i])).arg(link->text());
+    ++i;
+  }
+  SayAloud(context_.platform, page);
 }
 
 void TCloseUp::ShowNextLine(QLabel* label) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -73,6 +74,11 @@ class TCloseUp : public GameDialog {
   void LinkClick(int link);
   void SetLinksEnabled(bool enabled);
   void SetLinksVisible(bool visible);
+  // Keys: 1/2/3 or A/B/C a link, Right or Space "Next >>", Left or Backspace the other
+  // button, Enter the focused button or "Next >>", S the page read aloud again.
+  bool KeyDown(QKeyEvent& key);
+  // Reads the page aloud as it appears: the speech, then the links shown below it.
+  void SayPage();
 
   GameContext& context_;
   MainForm& main_;
