@@ -79,6 +79,18 @@ void WhenShown(QWidget& window, const std::filesystem::path& file, bool& written
   watch->start();
 }
 
+// The 1746 parlour, with a task that lets the player talk on every page, as from the seventh
+// level on. Returns Wynnet's grid value.
+int TurnToTheParlour(quenna::Game& game) {
+  quenna::GameState& state = game.State();
+  state.TaskTab = quenna::kAnyTab;
+  state.TaskVirtue = 10;
+  constexpr int kParlour = 9;  // 1746
+  game.Form1().Dates->setCurrentIndex(kParlour);
+  constexpr int kWynnet = 2;
+  return kWynnet;
+}
+
 // Every main screen, one picture each.
 bool Tour(quenna::Game& game, const std::filesystem::path& output) {
   quenna::TForm1& form = game.Form1();
@@ -90,12 +102,7 @@ bool Tour(quenna::Game& game, const std::filesystem::path& output) {
   form.Intro1Click();
   form.StartgameClick();
 
-  quenna::GameState& state = game.State();
-  state.TaskTab = quenna::kAnyTab;
-  state.TaskVirtue = 10;
-  constexpr int kParlour = 9;  // 1746
-  constexpr int kWynnet = 2;
-  form.Dates->setCurrentIndex(kParlour);
+  const int kWynnet = TurnToTheParlour(game);
   form.Read1Click();
   Settle(500);
   written = Photograph(output / "year.png") && written;
@@ -113,6 +120,7 @@ bool Tour(quenna::Game& game, const std::filesystem::path& output) {
   });
   ClickCell(form, CellOf(form, kWynnet));
 
+  quenna::GameState& state = game.State();
   state.TaskTab = 0;
   form.Dates->setCurrentIndex(quenna::kCoverTab);
   quenna::TPlayCards& cards = game.PlayCards();
@@ -158,13 +166,7 @@ int main(int argc, char* argv[]) {
     if (tour) return Tour(game, output) ? 0 : 1;
     form.StartgameClick();
 
-    // A task that lets the player talk on every page, as from the seventh level on.
-    quenna::GameState& state = game.State();
-    state.TaskTab = quenna::kAnyTab;
-    state.TaskVirtue = 10;
-    constexpr int kParlour = 9;  // 1746
-    constexpr int kWynnet = 2;
-    form.Dates->setCurrentIndex(kParlour);
+    const int kWynnet = TurnToTheParlour(game);
     form.LookClick();
     ClickCell(form, CellOf(form, kWynnet));
     Settle(500);
@@ -189,7 +191,7 @@ int main(int argc, char* argv[]) {
     });
     watch.start();
     ClickCell(form, CellOf(form, kWynnet));
-    state.GameStarted = false;
+    game.State().GameStarted = false;
     return written ? 0 : 1;
   } catch (const std::exception& error) {
     std::fprintf(stderr, "quenna2-screens: %s\n", error.what());
