@@ -245,7 +245,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
   context_.platform.ProcessMessages();
   if (context_.music.KeepMusic() == 0) StopMusic();
-  autosave_.Keep(state_, game_.PlayCards().Round);
+  // Before a game starts there is nothing to keep, and no card window to make for it.
+  if (state_.GameStarted) autosave_.Keep(state_, game_.PlayCards().Round);
 }
 
 void TForm1::ShowModalWindow(QWidget& window) {
