@@ -12,6 +12,7 @@
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
 #include "scene/SceneClicks.h"
+#include "shell/AboutPicture.h"
 #include "shell/Game.h"
 #include "shell/GameIcon.h"
 #include "shell/MainWindowRules.h"
@@ -210,6 +211,8 @@ void TForm1::ClearRight(int mode) {
 }
 
 void TForm1::About1Click() {
+  // Painted the first time the box is opened rather than while the title is waiting.
+  if (Image1->Picture().isNull()) Image1->SetPicture(AboutPicture());
   About->show();
   About->raise();
   context_.platform.ProcessMessages();
