@@ -37,7 +37,11 @@ void OnFirstPaint(QWidget& window, std::function<void()> then) {
 }
 
 void ReportFirstPaint(const QWidget& window) {
-  std::printf("first paint %dx%d\n", window.width(), window.height());
+  // In the screen's own pixels: with Fit to Screen, Qt scales a window designed for 768
+  // lines up to the screen.
+  const qreal scale = window.devicePixelRatioF();
+  std::printf("first paint %dx%d\n", qRound(window.width() * scale),
+              qRound(window.height() * scale));
   std::fflush(stdout);
 }
 

@@ -3,8 +3,12 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 #include "platform/WavCheck.h"
@@ -46,22 +50,54 @@ struct SdlSound::Sound {
   SDL_AudioStream* converter = nullptr;
 };
 
-SdlSound::SdlSound() : opener_([this] { OpenDevice(); }) {}
+struct SdlSound::Device {
+  void Open();
+  // Waits for the opening to be over; false when there is no device.
+  bool Ready();
+  // Both with mutex held.
+  void StopLocked();
+  void StartLocked(std::unique_ptr<Sound> sound);
+  // SDL's audio thread asks for the next bytes for the device.
+  static void FillDevice(void* self, std::uint8_t* out, int length);
+  void Fill(std::uint8_t* out, int length);
+
+  // Guards id once opened, opened, pending, and every start and stop, which the game's
+  // thread and the opening thread both make.
+  std::mutex mutex;
+  std::condition_variable openedChanged;
+  SDL_AudioDeviceID id = 0;
+  bool opened = false;
+  // The sound asked for while the device was still opening.
+  std::unique_ptr<Sound> pending;
+  // The sound playing: set with the device locked, read by SDL's audio thread, which
+  // marks it ended.
+  std::unique_ptr<Sound> playing;
+  std::atomic<bool> ended{true};
+};
+
+SdlSound::SdlSound() : device_(std::make_shared<Device>()) {
+  // The thread holds the device as long as it runs, however long the game does.
+  std::thread([device = device_] { device->Open(); }).detach();
+}
 
 SdlSound::~SdlSound() {
-  if (!DeviceReady()) return;
+  const std::lock_guard lock(device_->mutex);
+  // A device still opening never plays: the sound asked for goes now.
+  device_->pending.reset();
+  if (device_->id == 0) return;
   // Closing the device would wait for SDL's audio thread to play out two more rounds and
   // end, a good tenth of a second at the end of every game. Paused, the thread no longer
-  // calls FillDevice, so the sound may go; the device closes with the process.
-  SDL_PauseAudioDevice(device_, 1);
+  // calls FillDevice; the device closes with the process.
+  SDL_PauseAudioDevice(device_->id, 1);
 }
 
-bool SdlSound::DeviceReady() {
-  if (opener_.joinable()) opener_.join();
-  return device_ != 0;
+bool SdlSound::Device::Ready() {
+  std::unique_lock lock(mutex);
+  openedChanged.wait(lock, [this] { return opened; });
+  return id != 0;
 }
 
-void SdlSound::OpenDevice() {
+void SdlSound::Device::Open() {
   SDL_AudioSpec wanted{};
   wanted.freq = kDeviceRate;
   wanted.format = kDeviceFormat;
@@ -90,26 +126,29 @@ void SdlSound::OpenDevice() {
   // SDL keeps its error messages per thread and frees them by itself only for threads it
   // made; this one ends here.
   SDL_TLSCleanup();
-  const std::lock_guard lock(mutex_);
-  device_ = device;
-  opened_ = true;
-  if (pending_) StartLocked(std::move(pending_));
+  {
+    const std::lock_guard lock(mutex);
+    id = device;
+    opened = true;
+    if (pending) StartLocked(std::move(pending));
+  }
+  openedChanged.notify_all();
 }
 
-void SdlSound::FillDevice(void* self, std::uint8_t* out, int length) {
-  static_cast<SdlSound*>(self)->Fill(out, length);
+void SdlSound::Device::FillDevice(void* self, std::uint8_t* out, int length) {
+  static_cast<Device*>(self)->Fill(out, length);
 }
 
-void SdlSound::Fill(std::uint8_t* out, int length) {
+void SdlSound::Device::Fill(std::uint8_t* out, int length) {
   std::memset(out, SilenceOf(kDeviceFormat), static_cast<std::size_t>(length));
-  Sound* sound = playing_.get();
-  if (sound == nullptr || ended_) return;
+  Sound* sound = playing.get();
+  if (sound == nullptr || ended) return;
   const auto wanted = static_cast<Uint32>(length);
   if (sound->converter == nullptr) {
     const Uint32 count = std::min(wanted, sound->length - sound->position);
     std::memcpy(out, sound->samples + sound->position, count);
     sound->position += count;
-    if (sound->position == sound->length) ended_ = true;
+    if (sound->position == sound->length) ended = true;
     return;
   }
   Uint32 written = 0;
@@ -117,14 +156,14 @@ void SdlSound::Fill(std::uint8_t* out, int length) {
     const int got =
         SDL_AudioStreamGet(sound->converter, out + written, static_cast<int>(wanted - written));
     if (got < 0) {
-      ended_ = true;
+      ended = true;
       return;
     }
     written += static_cast<Uint32>(got);
     if (written == wanted) break;
     if (sound->position == sound->length) {
       // Everything is in the converter, and it has given out all it holds.
-      if (SDL_AudioStreamAvailable(sound->converter) == 0) ended_ = true;
+      if (SDL_AudioStreamAvailable(sound->converter) == 0) ended = true;
       if (got == 0) break;
       continue;
     }
@@ -132,45 +171,45 @@ void SdlSound::Fill(std::uint8_t* out, int length) {
         std::min(kConvertFrames * sound->frameBytes, sound->length - sound->position);
     if (SDL_AudioStreamPut(sound->converter, sound->samples + sound->position,
                            static_cast<int>(count)) != 0) {
-      ended_ = true;
+      ended = true;
       return;
     }
     sound->position += count;
     if (sound->position == sound->length) SDL_AudioStreamFlush(sound->converter);
   }
   if (sound->position == sound->length && SDL_AudioStreamAvailable(sound->converter) == 0) {
-    ended_ = true;
+    ended = true;
   }
 }
 
 void SdlSound::Stop() {
-  const std::lock_guard lock(mutex_);
-  StopLocked();
+  const std::lock_guard lock(device_->mutex);
+  device_->StopLocked();
 }
 
-void SdlSound::StopLocked() {
-  pending_.reset();
-  if (device_ == 0) return;
+void SdlSound::Device::StopLocked() {
+  pending.reset();
+  if (id == 0) return;
   // Paused, the device plays silence and FillDevice is not called.
-  SDL_PauseAudioDevice(device_, 1);
+  SDL_PauseAudioDevice(id, 1);
   std::unique_ptr<Sound> stopped;
-  SDL_LockAudioDevice(device_);
-  stopped = std::move(playing_);
-  ended_ = true;
-  SDL_UnlockAudioDevice(device_);
+  SDL_LockAudioDevice(id);
+  stopped = std::move(playing);
+  ended = true;
+  SDL_UnlockAudioDevice(id);
 }
 
-void SdlSound::StartLocked(std::unique_ptr<Sound> sound) {
-  if (!opened_) {
-    pending_ = std::move(sound);
+void SdlSound::Device::StartLocked(std::unique_ptr<Sound> sound) {
+  if (!opened) {
+    pending = std::move(sound);
     return;
   }
-  if (device_ == 0) return;
-  SDL_LockAudioDevice(device_);
-  playing_ = std::move(sound);
-  ended_ = false;
-  SDL_UnlockAudioDevice(device_);
-  SDL_PauseAudioDevice(device_, 0);
+  if (id == 0) return;
+  SDL_LockAudioDevice(id);
+  playing = std::move(sound);
+  ended = false;
+  SDL_UnlockAudioDevice(id);
+  SDL_PauseAudioDevice(id, 0);
 }
 
 void SdlSound::Play(const std::filesystem::path& file, bool wait) {
@@ -198,15 +237,15 @@ void SdlSound::Play(const std::filesystem::path& file, bool wait) {
   const auto seconds = std::chrono::milliseconds(
       1000LL * sound->length / (std::uint64_t{sound->frameBytes} * std::max(1, format.freq)));
 
-  if (wait && !DeviceReady()) return;
+  if (wait && !device_->Ready()) return;
   {
-    const std::lock_guard lock(mutex_);
-    StartLocked(std::move(sound));
+    const std::lock_guard lock(device_->mutex);
+    device_->StartLocked(std::move(sound));
   }
   if (!wait) return;
   // Waits for the sound to end, with a margin in case the device stalls.
   const auto limit = std::chrono::steady_clock::now() + std::chrono::seconds(1) + seconds;
-  while (!ended_ && std::chrono::steady_clock::now() < limit) {
+  while (!device_->ended && std::chrono::steady_clock::now() < limit) {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
 }

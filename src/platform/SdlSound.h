@@ -1,11 +1,7 @@
 #pragma once
 
-#include <atomic>
-#include <cstdint>
 #include <filesystem>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 namespace quenna {
 
@@ -20,7 +16,8 @@ namespace quenna {
 // The device opens on a thread of its own as soon as the service is made: asking the
 // system for its sound devices takes from a few milliseconds to a tenth of a second (SDL
 // waits for its ALSA watcher when it falls back to "dummy"), which the game's start-up
-// need not wait for. A sound asked for before then starts once the device is open.
+// need not wait for. A sound asked for before then starts once the device is open. Nor
+// need the game's end wait for it: a device still opening then is left to the process's end.
 class SdlSound {
  public:
   SdlSound();
@@ -36,30 +33,10 @@ class SdlSound {
 
  private:
   struct Sound;
-
-  void OpenDevice();
-  // Waits for the opening to be over; false when there is no device.
-  bool DeviceReady();
-  // Both with mutex_ held.
-  void StopLocked();
-  void StartLocked(std::unique_ptr<Sound> sound);
-  // SDL's audio thread asks for the next bytes for the device.
-  static void FillDevice(void* self, std::uint8_t* out, int length);
-  void Fill(std::uint8_t* out, int length);
-
-  // Guards device_ once opened, pending_, and every start and stop, which the game's
-  // thread and the opening thread both make.
-  std::mutex mutex_;
-  std::uint32_t device_ = 0;
-  bool opened_ = false;
-  // The sound asked for while the device was still opening.
-  std::unique_ptr<Sound> pending_;
-  // The sound playing: set with the device locked, read by SDL's audio thread, which
-  // marks it ended.
-  std::unique_ptr<Sound> playing_;
-  std::atomic<bool> ended_{true};
-  // Made last, as it starts with the object's other members in place.
-  std::thread opener_;
+  // The device and the sound on it: shared with the thread that opens the device and with
+  // SDL's audio thread, so that the game may end without waiting for the opening.
+  struct Device;
+  std::shared_ptr<Device> device_;
 };
 
 }  // namespace quenna

@@ -37,22 +37,62 @@ Game::Game(Platform& platform, GamePaths paths)
 
   form1_ = std::make_unique<TForm1>(*this, context_);
   RunHandler(platform_, [this] { form1_->FormCreate(); });
-  QWidget* owner = form1_.get();
-  intro_ = std::make_unique<TIntro>(context_, *form1_, owner);
-  closeUp_ = std::make_unique<TCloseUp>(context_, *form1_, owner);
-  option1_ = std::make_unique<TOption1>(context_, *form1_, owner);
-  reminder_ = std::make_unique<TReminder>(context_, *form1_, owner);
-  saveFirst_ = std::make_unique<TSaveFirst>(context_, *form1_, owner);
-  playCards_ = std::make_unique<TPlayCards>(context_, *form1_, owner);
-  highScores_ = std::make_unique<THighScores>(context_, *form1_, owner);
-  progress_ = std::make_unique<TProgress>(platform_, paths_.userFolder, owner);
-  savedGames_ = std::make_unique<TSavedGames>(platform_, paths_.userFolder, owner);
-
   quitSignals_ = std::make_unique<QuitSignals>();
   QObject::connect(quitSignals_.get(), &QuitSignals::QuitRequested, form1_.get(),
                    [this] { RunHandler(platform_, [this] { form1_->SessionEnding(); }); });
 }
 
 Game::~Game() = default;
+
+namespace {
+
+// The window in `slot`, made on first use by `make`.
+template <typename Window, typename Make>
+Window& MadeOnce(std::unique_ptr<Window>& slot, Make make) {
+  if (!slot) slot = make();
+  return *slot;
+}
+
+}  // namespace
+
+TIntro& Game::Intro() {
+  return MadeOnce(intro_,
+                  [this] { return std::make_unique<TIntro>(context_, *form1_, form1_.get()); });
+}
+TCloseUp& Game::CloseUp() {
+  return MadeOnce(closeUp_,
+                  [this] { return std::make_unique<TCloseUp>(context_, *form1_, form1_.get()); });
+}
+TOption1& Game::Option1() {
+  return MadeOnce(option1_,
+                  [this] { return std::make_unique<TOption1>(context_, *form1_, form1_.get()); });
+}
+TReminder& Game::Reminder() {
+  return MadeOnce(reminder_,
+                  [this] { return std::make_unique<TReminder>(context_, *form1_, form1_.get()); });
+}
+TSaveFirst& Game::SaveFirst() {
+  return MadeOnce(saveFirst_,
+                  [this] { return std::make_unique<TSaveFirst>(context_, *form1_, form1_.get()); });
+}
+TPlayCards& Game::PlayCards() {
+  return MadeOnce(playCards_,
+                  [this] { return std::make_unique<TPlayCards>(context_, *form1_, form1_.get()); });
+}
+THighScores& Game::HighScores() {
+  return MadeOnce(highScores_, [this] {
+    return std::make_unique<THighScores>(context_, *form1_, form1_.get());
+  });
+}
+TProgress& Game::Progress() {
+  return MadeOnce(progress_, [this] {
+    return std::make_unique<TProgress>(platform_, paths_.userFolder, form1_.get());
+  });
+}
+TSavedGames& Game::SavedGames() {
+  return MadeOnce(savedGames_, [this] {
+    return std::make_unique<TSavedGames>(platform_, paths_.userFolder, form1_.get());
+  });
+}
 
 }  // namespace quenna

@@ -30,9 +30,9 @@ struct GamePaths {
   std::filesystem::path userFolder;  // saved games and "HighScores"
 };
 
-// One game program: the game state, its services and the eight windows, created in the
-// order the game has always created them, then "My Progress" and the list of saved games. Windows
-// reach one another through it, so a test can build a fresh game as often as it likes.
+// One game program: the game state, its services, the eight windows and "My Progress" and the
+// list of saved games. Windows reach one another through it, so a test can build a fresh game
+// as often as it likes.
 class Game {
  public:
   // Opens the scene grid file and creates the windows. Throws GameError when the data
@@ -42,16 +42,18 @@ class Game {
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
+  // The main window is made with the game; the others when a player first needs them, so
+  // the title is on the screen sooner.
   TForm1& Form1() { return *form1_; }
-  TIntro& Intro() { return *intro_; }
-  TCloseUp& CloseUp() { return *closeUp_; }
-  TOption1& Option1() { return *option1_; }
-  TReminder& Reminder() { return *reminder_; }
-  TSaveFirst& SaveFirst() { return *saveFirst_; }
-  TPlayCards& PlayCards() { return *playCards_; }
-  THighScores& HighScores() { return *highScores_; }
-  TProgress& Progress() { return *progress_; }
-  TSavedGames& SavedGames() { return *savedGames_; }
+  TIntro& Intro();
+  TCloseUp& CloseUp();
+  TOption1& Option1();
+  TReminder& Reminder();
+  TSaveFirst& SaveFirst();
+  TPlayCards& PlayCards();
+  THighScores& HighScores();
+  TProgress& Progress();
+  TSavedGames& SavedGames();
 
   GameState& State() { return state_; }
   const DataFolder& Data() const { return data_; }

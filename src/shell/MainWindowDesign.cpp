@@ -7,7 +7,6 @@
 #include "core/ScreenFraction.h"
 #include "core/WidgetStyle.h"
 #include "core/WorldTables.h"
-#include "shell/AboutPicture.h"
 
 namespace quenna {
 namespace {
@@ -244,7 +243,6 @@ void MainWindowDesign::SetUpAbout(QWidget* client) {
   Image1 = new PictureBox(About);
   Image1->SetStretch(true);
   Image1->setGeometry(6, 6, 436, 403);
-  Image1->SetPicture(AboutPicture());
   Image1->setCursor(Qt::PointingHandCursor);
 }
 

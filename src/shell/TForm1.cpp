@@ -12,6 +12,7 @@
 #include "core/WorldTables.h"
 #include "media/Cursors.h"
 #include "scene/SceneClicks.h"
+#include "shell/AboutPicture.h"
 #include "shell/Game.h"
 #include "shell/GameIcon.h"
 #include "shell/MainWindowRules.h"
@@ -210,6 +211,8 @@ void TForm1::ClearRight(int mode) {
 }
 
 void TForm1::About1Click() {
+  // Painted the first time the box is opened rather than while the title is waiting.
+  if (Image1->Picture().isNull()) Image1->SetPicture(AboutPicture());
   About->show();
   About->raise();
   context_.platform.ProcessMessages();
@@ -245,7 +248,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::FormClose() {
   context_.platform.ProcessMessages();
   if (context_.music.KeepMusic() == 0) StopMusic();
-  autosave_.Keep(state_, game_.PlayCards().Round);
+  // Before a game starts there is nothing to keep, and no card window to make for it.
+  if (state_.GameStarted) autosave_.Keep(state_, game_.PlayCards().Round);
 }
 
 void TForm1::ShowModalWindow(QWidget& window) {
