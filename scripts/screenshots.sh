@@ -19,14 +19,9 @@ if [ "${1:-}" = "--sizes" ]; then
   sizes_folder=$(realpath -m "$2")
 fi
 cd "$(dirname "$0")/.."
-scripts/setup.sh
+scripts/setup.sh xvfb xauth poppler-utils
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUENNA2_SCREENS=ON
 cmake --build build
-if ! command -v xvfb-run >/dev/null; then
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends xvfb xauth
-fi
 # The player's own settings stay out of it: Fit to Screen is on, as the first time.
 settings=$(mktemp -d)
 trap 'rm -rf "$settings"' EXIT
@@ -51,11 +46,6 @@ photograph 1920x1080 1 "$wide"
 mv "$wide/datebook.png" docs/datebook-1920x1080.png
 mv "$wide/conversation.png" docs/conversation-1920x1080.png
 rmdir "$wide"
-if ! command -v pdftoppm >/dev/null; then
-  sudo_cmd=()
-  if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
-  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends poppler-utils
-fi
 # "My Progress" and the first page of its report.
 gallery=$(mktemp -d)
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1920x1080x24" \
