@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <set>
 
 #include "core/WorldTables.h"
@@ -15,6 +14,7 @@
 #include "scene/ShiftedText.h"
 #include "shell/Game.h"
 #include "shell/TForm1.h"
+#include "support/TempFolder.h"
 
 namespace quenna {
 namespace {
@@ -22,22 +22,14 @@ namespace {
 // The game as built, on the data folder the data kit made beside it.
 struct RealGame {
   RealGame() {
-    user = std::filesystem::temp_directory_path() /
-           ("quenna2-real-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(user);
-    game = std::make_unique<Game>(platform, GamePaths{QUENNA2_DATA_DIR, user});
+    game = std::make_unique<Game>(platform, GamePaths{QUENNA2_DATA_DIR, user.Path()});
     game->Form1().show();
     game->Form1().FormActivate();
     game->Form1().StartgameClick();
   }
-  ~RealGame() {
-    game.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(user, ignored);
-  }
   FakePlatform platform;
-  std::filesystem::path user;
-  std::unique_ptr<Game> game;
+  testing::TempFolder user;
+  std::unique_ptr<Game> game;  // made after the folder and gone before it
 };
 
 std::string Bytes(const std::filesystem::path& file) {

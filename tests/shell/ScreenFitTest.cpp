@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <memory>
-#include <random>
 
 #include "cards/TPlayCards.h"
 #include "core/WorldTables.h"
@@ -24,6 +23,7 @@
 #include "store/TReminder.h"
 #include "store/TSaveFirst.h"
 #include "story/TIntro.h"
+#include "support/TempFolder.h"
 #include "support/TestGame.h"
 #include "talk/AnswerScoring.h"
 #include "talk/TCloseUp.h"
@@ -34,20 +34,12 @@ namespace {
 // The game as built, on the data folder the data kit made, for a screen of this logical size.
 struct RealGame {
   explicit RealGame(ScreenSize screen) : platform(screen) {
-    user = std::filesystem::temp_directory_path() /
-           ("quenna2-fit-" + std::to_string(std::random_device()()));
-    std::filesystem::create_directories(user);
-    game = std::make_unique<Game>(platform, GamePaths{QUENNA2_DATA_DIR, user});
+    game = std::make_unique<Game>(platform, GamePaths{QUENNA2_DATA_DIR, user.Path()});
     new ScreenFit(game->Form1(), platform);
   }
-  ~RealGame() {
-    game.reset();
-    std::error_code ignored;
-    std::filesystem::remove_all(user, ignored);
-  }
   FakePlatform platform;
-  std::filesystem::path user;
-  std::unique_ptr<Game> game;
+  testing::TempFolder user;
+  std::unique_ptr<Game> game;  // made after the folder and gone before it
 };
 
 // Whether a word-wrapping label shows the whole text, measured as it draws it.

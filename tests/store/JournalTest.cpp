@@ -1,32 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "store/Journal.h"
+#include "support/TempFolder.h"
 
 namespace quenna {
 namespace {
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() /
-            ("quenna2-journal-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
- private:
-  std::filesystem::path path_;
-};
+using testing::TempFolder;
 
 std::string ReadText(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);

@@ -3,34 +3,18 @@
 #include <QFile>
 
 #include <fstream>
-#include <random>
 #include <string>
 
 #include "platform/FakePlatform.h"
 #include "store/HighScoreTable.h"
 #include "store/SampleJournal.h"
 #include "store/TProgress.h"
+#include "support/TempFolder.h"
 
 namespace quenna {
 namespace {
 
-class TempFolder {
- public:
-  TempFolder() {
-    std::random_device seed;
-    path_ = std::filesystem::temp_directory_path() /
-            ("quenna2-progress-" + std::to_string(seed()) + std::to_string(seed()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
+using testing::TempFolder;
 
 QByteArray ReadBytes(const std::filesystem::path& file) {
   QFile in(QString::fromStdString(file.string()));
