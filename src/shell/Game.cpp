@@ -46,53 +46,41 @@ Game::~Game() = default;
 
 namespace {
 
-// The window in `slot`, made on first use by `make`.
-template <typename Window, typename Make>
-Window& MadeOnce(std::unique_ptr<Window>& slot, Make make) {
-  if (!slot) slot = make();
+// The window in `slot`, made on first use from `arguments`.
+template <typename Window, typename... Arguments>
+Window& MadeOnce(std::unique_ptr<Window>& slot, Arguments&&... arguments) {
+  if (!slot) slot = std::make_unique<Window>(std::forward<Arguments>(arguments)...);
   return *slot;
 }
 
 }  // namespace
 
 TIntro& Game::Intro() {
-  return MadeOnce(intro_,
-                  [this] { return std::make_unique<TIntro>(context_, *form1_, form1_.get()); });
+  return MadeOnce(intro_, context_, *form1_, form1_.get());
 }
 TCloseUp& Game::CloseUp() {
-  return MadeOnce(closeUp_,
-                  [this] { return std::make_unique<TCloseUp>(context_, *form1_, form1_.get()); });
+  return MadeOnce(closeUp_, context_, *form1_, form1_.get());
 }
 TOption1& Game::Option1() {
-  return MadeOnce(option1_,
-                  [this] { return std::make_unique<TOption1>(context_, *form1_, form1_.get()); });
+  return MadeOnce(option1_, context_, *form1_, form1_.get());
 }
 TReminder& Game::Reminder() {
-  return MadeOnce(reminder_,
-                  [this] { return std::make_unique<TReminder>(context_, *form1_, form1_.get()); });
+  return MadeOnce(reminder_, context_, *form1_, form1_.get());
 }
 TSaveFirst& Game::SaveFirst() {
-  return MadeOnce(saveFirst_,
-                  [this] { return std::make_unique<TSaveFirst>(context_, *form1_, form1_.get()); });
+  return MadeOnce(saveFirst_, context_, *form1_, form1_.get());
 }
 TPlayCards& Game::PlayCards() {
-  return MadeOnce(playCards_,
-                  [this] { return std::make_unique<TPlayCards>(context_, *form1_, form1_.get()); });
+  return MadeOnce(playCards_, context_, *form1_, form1_.get());
 }
 THighScores& Game::HighScores() {
-  return MadeOnce(highScores_, [this] {
-    return std::make_unique<THighScores>(context_, *form1_, form1_.get());
-  });
+  return MadeOnce(highScores_, context_, *form1_, form1_.get());
 }
 TProgress& Game::Progress() {
-  return MadeOnce(progress_, [this] {
-    return std::make_unique<TProgress>(platform_, paths_.userFolder, form1_.get());
-  });
+  return MadeOnce(progress_, platform_, paths_.userFolder, form1_.get());
 }
 TSavedGames& Game::SavedGames() {
-  return MadeOnce(savedGames_, [this] {
-    return std::make_unique<TSavedGames>(platform_, paths_.userFolder, form1_.get());
-  });
+  return MadeOnce(savedGames_, platform_, paths_.userFolder, form1_.get());
 }
 
 }  // namespace quenna
